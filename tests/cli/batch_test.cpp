@@ -1,0 +1,93 @@
+// Batch mode as a script sees it: output lines stay aligned with input lines,
+// whatever the chunking of the input.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "batch.hpp"
+
+namespace flange::cli {
+namespace {
+
+struct BatchOutput {
+  std::string out;
+  std::string err;
+  int status = 0;
+};
+
+BatchOutput RunOn(const std::string& input) {
+  std::FILE* in = fmemopen(const_cast<char*>(input.data()), input.size(), "r");
+  char* outText = nullptr;
+  char* errText = nullptr;
+  std::size_t outSize = 0;
+  std::size_t errSize = 0;
+  std::FILE* out = open_memstream(&outText, &outSize);
+  std::FILE* err = open_memstream(&errText, &errSize);
+  BatchOutput result;
+  result.status = RunBatch(in, out, err);
+  std::fclose(out);
+  std::fclose(err);
+  if (in)
+    std::fclose(in);
+  result.out.assign(outText, outSize);
+  result.err.assign(errText, errSize);
+  std::free(outText);
+  std::free(errText);
+  return result;
+}
+
+const std::string kWorked = "220\t158\t110\t18\t8\t132\t115\t20\t3\t52\t12\t7.85";
+
+TEST(Batch, OneResultLinePerFlange) {
+  const BatchOutput r = RunOn(kWorked + "\n" + "100,,,,,,,10,,,,7.85\n");
+  EXPECT_EQ("604.75\t4.75\n78.54\t0.6165\n", r.out);
+  EXPECT_EQ("", r.err);
+  EXPECT_EQ(0, r.status);
+}
+
+TEST(Batch, CommentsBlankLinesAndCarriageReturns) {
+  const BatchOutput r = RunOn("# D\td\tB\n\r\n" + kWorked + "\r\n\n# end");
+  EXPECT_EQ("# D\td\tB\n\n604.75\t4.75\n\n# end\n", r.out);
+  EXPECT_EQ(0, r.status);
+}
+
+TEST(Batch, TabsWinOverCommasOnTheSameLine) {
+  // Commas inside tab-separated fields are part of the field text.
+  const std::string line = "220,5\t158\t110\t18\t8\t132\t115\t20\t3\t52\t12\t7.85\n";
+  EXPECT_EQ("604.75\t4.75\n", RunOn(line).out);
+}
+
+TEST(Batch, WrongFieldCountLeavesAnEmptyLineAndFailsAtTheEnd) {
+  const BatchOutput r = RunOn("1,2,3\n" + kWorked + "\n" + kWorked + "\t9\n");
+  EXPECT_EQ("\n604.75\t4.75\n\n", r.out);
+  EXPECT_EQ("line 1: expected 12 fields, found 3\nline 3: expected 12 fields, found 13\n", r.err);
+  EXPECT_EQ(1, r.status);
+}
+
+TEST(Batch, LastLineWithoutNewline) {
+  EXPECT_EQ("604.75\t4.75\n", RunOn(kWorked).out);
+}
+
+TEST(Batch, LinesAcrossReadChunks) {
+  // Enough lines that some straddle the reader's 64 KiB chunks.
+  std::string input;
+  std::string expected;
+  for (int i = 0; i < 5000; ++i) {
+    input += (i % 7 == 0 ? "# note " + std::to_string(i) : kWorked) + "\n";
+    expected += (i % 7 == 0 ? "# note " + std::to_string(i) : "604.75\t4.75") + "\n";
+  }
+  input += std::string(200000, '9') + ",2\n";  // one very long bad line
+  expected += "\n";
+  const BatchOutput r = RunOn(input);
+  EXPECT_EQ(expected, r.out);
+  EXPECT_EQ("line 5001: expected 12 fields, found 2\n", r.err);
+}
+
+TEST(Batch, OverflowIsShownNotFatal) {
+  EXPECT_EQ("溢出\t溢出\n", RunOn("1E400\t158\t110\t18\t8\t132\t115\t20\t3\t52\t12\t7.85\n").out);
+}
+
+}  // namespace
+}  // namespace flange::cli

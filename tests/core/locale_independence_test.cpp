@@ -1,0 +1,61 @@
+// The window's toolkit sets the C locale from the environment, so an engineer
+// with a German or French desktop runs the calculator under a decimal-comma
+// locale. Every conversion must give the same texts there.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "field_calculation.hpp"
+#include "format_result.hpp"
+#include "number_text.hpp"
+
+namespace flange {
+namespace {
+
+// Switches to de_DE.UTF-8, compiling it into a private folder when the
+// machine has not generated it (needs localedef and the locale sources).
+class DecimalCommaLocale : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+      const std::filesystem::path dir =
+          std::filesystem::temp_directory_path() / "flange-test-locales";
+      std::filesystem::create_directories(dir);
+      const std::string command =
+          "localedef -i de_DE -f UTF-8 '" + (dir / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+      [[maybe_unused]] const int status = std::system(command.c_str());
+      ::setenv("LOCPATH", dir.c_str(), 1);
+    }
+    ready_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+  }
+  static void TearDownTestSuite() { std::setlocale(LC_ALL, "C"); }
+
+  void SetUp() override {
+    ASSERT_TRUE(ready_) << "cannot set de_DE.UTF-8 (install the 'locales' package)";
+    ASSERT_STREQ(",", std::localeconv()->decimal_point);
+  }
+
+  static inline bool ready_ = false;
+};
+
+TEST_F(DecimalCommaLocale, ConversionsIgnoreTheLocale) {
+  EXPECT_EQ(12.5, ParseLeadingNumber("12.5"));
+  EXPECT_EQ(12.0, ParseLeadingNumber("12,5"));  // a comma is no decimal point
+  EXPECT_EQ("7.85", NumberToText(7.85));
+  EXPECT_EQ("1.5E+15", NumberToText(1.5e15));
+  EXPECT_EQ("123.46", FormatResult(kAdaptiveMode, 123.456));
+  EXPECT_EQ("1.235E+7", FormatResult(kAdaptiveMode, 12345678));
+}
+
+TEST_F(DecimalCommaLocale, WorkedFlangeGivesTheSameTexts) {
+  const ResultTexts r = CalculateFromFieldTexts(
+      {"220", "158", "110", "18", "8", "132", "115", "20", "3", "52", "12", "7.85"});
+  EXPECT_EQ("604.75", r.volume);
+  EXPECT_EQ("4.75", r.weight);
+}
+
+}  // namespace
+}  // namespace flange
