@@ -24,51 +24,57 @@ bool BelowOneHundredThousandth(const DecimalForm& t) {
 }
 
 bool BelowSevenNines(const DecimalForm& t) {
-  if (t.exponent != 6)
-    return t.exponent < 6;
+  if (t.exponent != 6) return t.exponent < 6;
   // Seven integer digits: below 9999999 unless all seven are nines.
   for (int i = 0; i < 7; ++i) {
-    if (i >= t.count || t.digits[i] != '9')
-      return true;
+    if (i >= t.count || t.digits[i] != '9') return true;
   }
   return false;
 }
 
+// The display masks.
+constexpr NumericMask kZero("0.0");
+constexpr NumericMask kVerySmall("#.###E-##");
+constexpr NumericMask kSmall("0.####");
+constexpr NumericMask kFixedTwoPlaces("#######.##");
+constexpr NumericMask kLargeThreePlaces("#.###E+##");
+constexpr NumericMask kWholeNumber("####################");
+
 std::string AdaptiveDisplay(double value) {
   const DecimalForm form = ToDecimalForm(value);
-  if (form.IsZero())
-    return FormatWithMask(form, "0.0");
+  if (form.IsZero()) return kZero.Format(form);
 
   if (BelowOne(form)) {
-    return BelowOneHundredThousandth(form) ? FormatWithMask(form, "#.###E-##")
-                                           : FormatWithMask(form, "0.####");
+    return BelowOneHundredThousandth(form) ? kVerySmall.Format(form) : kSmall.Format(form);
   }
+  // Ordinary and large values show at least one fraction digit. Where the
+  // rounding to the fraction places of the first mask leaves no fraction digit
+  // (its text equals that of the same mask without fraction places, "123." or
+  // "2.E+7"), the fallback mask with one "0" place gives the same digits with
+  // ".0": a value within half a hundredth (or thousandth) of its rounded
+  // figure is within half a tenth of it too.
   if (BelowSevenNines(form)) {
-    // At least one fraction digit: when rounding to two places leaves none,
-    // show the whole number with ".0".
-    std::string twoPlaces = FormatWithMask(form, "#######.##");
-    if (twoPlaces != FormatWithMask(form, "#######."))
-      return twoPlaces;
-    return FormatWithMask(form, "#######.0");
+    std::string twoPlaces = kFixedTwoPlaces.Format(form);   // "#######.##"
+    if (twoPlaces.back() == '.') twoPlaces.push_back('0');  // "#######.0"
+    return twoPlaces;
   }
-  std::string threePlaces = FormatWithMask(form, "#.###E+##");
-  if (threePlaces != FormatWithMask(form, "#.E+##"))
-    return threePlaces;
-  return FormatWithMask(form, "#.0E+##");
+  std::string threePlaces = kLargeThreePlaces.Format(form);  // "#.###E+##"
+  const std::size_t exponent = threePlaces.find('E');
+  if (threePlaces[exponent - 1] == '.') threePlaces.insert(exponent, 1, '0');  // "#.0E+##"
+  return threePlaces;
 }
 
 }  // namespace
 
 std::string FormatResult(int mode, double value) {
-  if (!std::isfinite(value))
-    return std::string(kOverflowText);
+  if (!std::isfinite(value)) return std::string(kOverflowText);
   switch (mode) {
     case kAdaptiveMode:
       return AdaptiveDisplay(value);
     case kIntegerPartMode:
       return NumberToText(std::floor(value));
     default:
-      return FormatWithMask(value, "####################");
+      return kWholeNumber.Format(value);
   }
 }
 

@@ -1,7 +1,9 @@
 #include "number_text.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -23,7 +25,7 @@ struct NumberChar {
   int length;
 };
 
-NumberChar ReadNumberChar(const char* p, const char* end) {
+inline NumberChar ReadNumberChar(const char* p, const char* end) {
   const auto c = static_cast<unsigned char>(*p);
   if (c < 0x80) {
     return {static_cast<char>(c), 1};
@@ -33,16 +35,11 @@ NumberChar ReadNumberChar(const char* p, const char* end) {
     const auto c1 = static_cast<unsigned char>(p[1]);
     const auto c2 = static_cast<unsigned char>(p[2]);
     if (c1 == 0xBC) {
-      if (c2 >= 0x90 && c2 <= 0x99)
-        return {static_cast<char>('0' + (c2 - 0x90)), 3};  // ０..９
-      if (c2 == 0x8E)
-        return {'.', 3};  // ．
-      if (c2 == 0x8B)
-        return {'+', 3};  // ＋
-      if (c2 == 0x8D)
-        return {'-', 3};  // －
-      if (c2 == 0xA5)
-        return {'E', 3};  // Ｅ
+      if (c2 >= 0x90 && c2 <= 0x99) return {static_cast<char>('0' + (c2 - 0x90)), 3};  // ０..９
+      if (c2 == 0x8E) return {'.', 3};                                                 // ．
+      if (c2 == 0x8B) return {'+', 3};                                                 // ＋
+      if (c2 == 0x8D) return {'-', 3};                                                 // －
+      if (c2 == 0xA5) return {'E', 3};                                                 // Ｅ
     } else if (c1 == 0xBD && c2 == 0x85) {
       return {'e', 3};  // ｅ
     }
@@ -51,7 +48,7 @@ NumberChar ReadNumberChar(const char* p, const char* end) {
 }
 
 // Length of the blank at p, or 0: space, tab, LF, CR, ideographic space.
-int BlankLength(const char* p, const char* end) {
+inline int BlankLength(const char* p, const char* end) {
   switch (*p) {
     case ' ':
     case '\t':
@@ -72,117 +69,173 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// The leading number found in a text, as plain ASCII ready for from_chars
-// (no leading '+'), and where its first significant digit stands.
-class LeadingNumber {
- public:
-  explicit LeadingNumber(std::string_view text) { Scan(text.data(), text.data() + text.size()); }
+// Where the leading number of a text lies: [begin, end) holds an optional
+// "-", the mantissa and an exponent that has digits (a leading "+" is left
+// out, as from_chars wants). `fullWidth` tells that some of its characters
+// are full-width forms, so it must be folded to ASCII before reading.
+struct NumberSpan {
+  const char* begin = nullptr;
+  const char* end = nullptr;
+  bool negative = false;
+  bool fullWidth = false;
+  bool found = false;  // at least one mantissa digit
 
-  bool Found() const { return mantissaDigits_ > 0; }
-  bool Negative() const { return negative_; }
-  std::string_view Ascii() const { return ascii_; }
-
-  // Decimal exponent of the first non-zero digit, saturated; only its sign
-  // matters, to tell an overflow from an underflow.
-  long long MagnitudeExponent() const {
-    const long long position =
-        firstNonZeroIntegerPlace_ >= 0 ? firstNonZeroIntegerPlace_ : -1 - fractionZeros_;
-    return position + exponent_;
-  }
-
- private:
-  void Append(char c) { ascii_.push_back(c); }
-
-  void Scan(const char* p, const char* end) {
-    while (p < end) {
-      const int blank = BlankLength(p, end);
-      if (blank == 0)
-        break;
-      p += blank;
-    }
-    if (p == end)
-      return;
-
-    NumberChar ch = ReadNumberChar(p, end);
-    if (ch.ascii == '+' || ch.ascii == '-') {
-      negative_ = ch.ascii == '-';
-      if (negative_)
-        Append('-');
-      p += ch.length;
-    }
-
-    bool seenPoint = false;
-    bool seenNonZero = false;
-    long long integerDigitsAfterFirst = -1;  // integer digits from the first non-zero one
-    for (; p < end; p += ch.length) {
-      ch = ReadNumberChar(p, end);
-      if (IsDigit(ch.ascii)) {
-        ++mantissaDigits_;
-        if (!seenPoint) {
-          if (seenNonZero || ch.ascii != '0') {
-            seenNonZero = true;
-            if (integerDigitsAfterFirst < kSaturation)
-              ++integerDigitsAfterFirst;
-          }
-        } else if (!seenNonZero) {
-          if (ch.ascii == '0') {
-            if (fractionZeros_ < kSaturation)
-              ++fractionZeros_;
-          } else {
-            seenNonZero = true;
-          }
-        }
-        Append(ch.ascii);
-      } else if (ch.ascii == '.' && !seenPoint) {
-        seenPoint = true;
-        Append('.');
-      } else {
-        break;
-      }
-    }
-    firstNonZeroIntegerPlace_ = integerDigitsAfterFirst;
-    if (mantissaDigits_ == 0 || p == end)
-      return;
-
-    // An exponent counts only when at least one digit follows the letter.
-    ch = ReadNumberChar(p, end);
-    if (ch.ascii != 'E' && ch.ascii != 'e')
-      return;
-    const char* q = p + ch.length;
-    bool negativeExponent = false;
-    if (q < end) {
-      const NumberChar sign = ReadNumberChar(q, end);
-      if (sign.ascii == '+' || sign.ascii == '-') {
-        negativeExponent = sign.ascii == '-';
-        q += sign.length;
-      }
-    }
-    if (q >= end || !IsDigit(ReadNumberChar(q, end).ascii))
-      return;
-    Append('e');
-    if (negativeExponent)
-      Append('-');
-    long long exponent = 0;
-    for (; q < end; q += ch.length) {
-      ch = ReadNumberChar(q, end);
-      if (!IsDigit(ch.ascii))
-        break;
-      if (exponent < kSaturation)
-        exponent = exponent * 10 + (ch.ascii - '0');
-      Append(ch.ascii);
-    }
-    exponent_ = negativeExponent ? -exponent : exponent;
-  }
-
-  static constexpr long long kSaturation = 1'000'000'000'000LL;
-
-  std::string ascii_;
-  bool negative_ = false;
-  long long mantissaDigits_ = 0;
-  long long firstNonZeroIntegerPlace_ = -1;  // -1: no non-zero integer digit
-  long long fractionZeros_ = 0;              // zeros between the point and the first non-zero digit
-  long long exponent_ = 0;
+  // The number as digits x 10^exponent, while that is exact: at most 19
+  // mantissa digits and an exponent of few digits.
+  std::uint64_t digits = 0;
+  int digitCount = 0;
+  long long exponent = 0;
 };
+
+// Exactly representable powers of ten.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The value of a span when one multiplication or division of exact doubles
+// gives it, which IEEE arithmetic then rounds correctly; false otherwise.
+bool ExactValue(const NumberSpan& span, double& value) {
+  constexpr std::uint64_t kLargestExactInteger = std::uint64_t{1} << 53;
+  if (span.digitCount > 19 || span.digits > kLargestExactInteger || span.exponent < -22 ||
+      span.exponent > 22) {
+    return false;
+  }
+  const double digits = static_cast<double>(span.digits);
+  value = span.exponent >= 0 ? digits * kPowersOfTen[span.exponent]
+                             : digits / kPowersOfTen[-span.exponent];
+  if (span.negative) value = -value;
+  return true;
+}
+
+NumberSpan FindLeadingNumber(const char* p, const char* end) {
+  NumberSpan span;
+  while (p < end) {
+    const auto first = static_cast<unsigned char>(*p);
+    if (first > ' ' && first != 0xE3) break;  // the usual case: no blank at all
+    const int blank = BlankLength(p, end);
+    if (blank == 0) break;
+    p += blank;
+  }
+  if (p == end) return span;
+
+  NumberChar ch = ReadNumberChar(p, end);
+  span.begin = p;
+  if (ch.ascii == '+' || ch.ascii == '-') {
+    span.negative = ch.ascii == '-';
+    span.fullWidth = ch.length > 1;
+    p += ch.length;
+    if (!span.negative) span.begin = p;
+  }
+
+  bool seenPoint = false;
+  int fractionDigits = 0;
+  // Accumulates one mantissa digit while the digits stay exact.
+  const auto addDigit = [&](char digit) {
+    span.found = true;
+    if (span.digitCount < 20) {
+      span.digits = span.digits * 10 + static_cast<unsigned>(digit - '0');
+      ++span.digitCount;
+      fractionDigits += seenPoint;
+    }
+  };
+  while (p < end) {
+    // Plain ASCII is by far the most common: it takes the short way.
+    const char c = *p;
+    if (IsDigit(c)) {
+      addDigit(c);
+      ++p;
+      continue;
+    }
+    if (c == '.' && !seenPoint) {
+      seenPoint = true;
+      ++p;
+      continue;
+    }
+    ch = ReadNumberChar(p, end);
+    if (ch.length == 1) break;  // any other single byte ends the number
+    if (IsDigit(ch.ascii)) {
+      addDigit(ch.ascii);
+    } else if (ch.ascii == '.' && !seenPoint) {
+      seenPoint = true;
+    } else {
+      break;
+    }
+    span.fullWidth = true;
+    p += ch.length;
+  }
+  span.end = p;
+  span.exponent = -fractionDigits;
+  if (!span.found || p == end) return span;
+
+  // An exponent counts only when at least one digit follows the letter.
+  ch = ReadNumberChar(p, end);
+  if (ch.ascii != 'E' && ch.ascii != 'e') return span;
+  bool exponentFullWidth = ch.length > 1;
+  const char* q = p + ch.length;
+  bool negativeExponent = false;
+  if (q < end) {
+    const NumberChar sign = ReadNumberChar(q, end);
+    if (sign.ascii == '+' || sign.ascii == '-') {
+      negativeExponent = sign.ascii == '-';
+      exponentFullWidth |= sign.length > 1;
+      q += sign.length;
+    }
+  }
+  const char* digitsStart = q;
+  long long exponent = 0;
+  for (; q < end; q += ch.length) {
+    ch = ReadNumberChar(q, end);
+    if (!IsDigit(ch.ascii)) break;
+    if (exponent < 1'000'000) exponent = exponent * 10 + (ch.ascii - '0');
+    exponentFullWidth |= ch.length > 1;
+  }
+  if (q == digitsStart) return span;
+  span.end = q;
+  span.exponent += negativeExponent ? -exponent : exponent;
+  span.fullWidth |= exponentFullWidth;
+  return span;
+}
+
+// The span in plain ASCII.
+std::string FoldToAscii(const NumberSpan& span) {
+  std::string ascii;
+  for (const char* p = span.begin; p < span.end;) {
+    const NumberChar ch = ReadNumberChar(p, span.end);
+    ascii.push_back(ch.ascii);
+    p += ch.length;
+  }
+  return ascii;
+}
+
+// Decimal exponent of the first non-zero digit of an ASCII number, saturated;
+// only its sign matters, to tell an overflow from an underflow.
+long long MagnitudeExponent(std::string_view ascii) {
+  constexpr long long kSaturation = 1'000'000'000'000LL;
+  const std::size_t letter = ascii.find_first_of("eE");
+  const std::string_view mantissa = ascii.substr(0, letter);
+
+  long long place = 0;
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return 0;  // all zeros: never out of range
+  if (first < point) {
+    place = static_cast<long long>(std::min<std::size_t>(point - first - 1, kSaturation));
+  } else {
+    place = -static_cast<long long>(std::min<std::size_t>(first - point, kSaturation));
+  }
+
+  long long exponent = 0;
+  if (letter != std::string_view::npos) {
+    std::string_view digits = ascii.substr(letter + 1);
+    const bool negative = digits.front() == '-';
+    if (digits.front() == '-' || digits.front() == '+') digits.remove_prefix(1);
+    for (const char c : digits) {
+      if (exponent < kSaturation) exponent = exponent * 10 + (c - '0');
+    }
+    if (negative) exponent = -exponent;
+  }
+  return place + exponent;
+}
 
 // ---- Writing ---------------------------------------------------------------
 
@@ -190,8 +243,7 @@ void AppendExponent(std::string& out, int exponent) {
   out.push_back('E');
   out.push_back(exponent < 0 ? '-' : '+');
   const int magnitude = exponent < 0 ? -exponent : exponent;
-  if (magnitude < 10)
-    out.push_back('0');
+  if (magnitude < 10) out.push_back('0');
   char digits[8];
   const auto written = std::to_chars(digits, digits + sizeof digits, magnitude);
   out.append(digits, written.ptr);
@@ -200,33 +252,35 @@ void AppendExponent(std::string& out, int exponent) {
 }  // namespace
 
 double ParseLeadingNumber(std::string_view text) {
-  const LeadingNumber number(text);
-  if (!number.Found())
-    return 0.0;
-  const std::string_view ascii = number.Ascii();
+  const NumberSpan span = FindLeadingNumber(text.data(), text.data() + text.size());
+  if (!span.found) return 0.0;
   double value = 0.0;
-  const auto [ptr, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-  (void)ptr;
-  if (ec == std::errc::result_out_of_range) {
+  if (ExactValue(span, value)) return value;
+
+  std::string folded;
+  std::string_view ascii(span.begin, static_cast<std::size_t>(span.end - span.begin));
+  if (span.fullWidth) {
+    folded = FoldToAscii(span);
+    ascii = folded;
+  }
+  const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
     // Beyond the range of a double: infinity for an overflow, zero for an
     // underflow, with the number's sign.
     const double magnitude =
-        number.MagnitudeExponent() >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    return number.Negative() ? -magnitude : magnitude;
+        MagnitudeExponent(ascii) >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return span.negative ? -magnitude : magnitude;
   }
   return value;
 }
 
 std::string NumberToText(double value) {
-  if (!std::isfinite(value))
-    return std::string(kOverflowText);
+  if (!std::isfinite(value)) return std::string(kOverflowText);
   const DecimalForm form = ToDecimalForm(value);
-  if (form.IsZero())
-    return "0";
+  if (form.IsZero()) return "0";
 
   std::string out;
-  if (form.negative)
-    out.push_back('-');
+  if (form.negative) out.push_back('-');
   const int e = form.exponent;
   if (e < -4 || e >= kSignificantDigits) {
     out.push_back(form.digits[0]);

@@ -7,40 +7,6 @@ namespace flange {
 
 namespace {
 
-// A mask taken apart: the placeholders before and after the point, and for a
-// scientific mask the exponent's sign rule and placeholders.
-struct Mask {
-  std::string_view integerPart;
-  bool hasPoint = false;
-  std::string_view fractionPart;
-  bool scientific = false;
-  bool alwaysSignExponent = false;  // "E+" rather than "E-"
-  std::string_view exponentPart;
-};
-
-Mask ParseMask(std::string_view text) {
-  Mask mask;
-  std::string_view number = text;
-  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    if ((text[i] == 'E' || text[i] == 'e') && (text[i + 1] == '+' || text[i + 1] == '-')) {
-      mask.scientific = true;
-      mask.alwaysSignExponent = text[i + 1] == '+';
-      mask.exponentPart = text.substr(i + 2);
-      number = text.substr(0, i);
-      break;
-    }
-  }
-  const std::size_t point = number.find('.');
-  if (point == std::string_view::npos) {
-    mask.integerPart = number;
-  } else {
-    mask.hasPoint = true;
-    mask.integerPart = number.substr(0, point);
-    mask.fractionPart = number.substr(point + 1);
-  }
-  return mask;
-}
-
 // How many digits a run of placeholders prints at least: every place from the
 // first "0" onwards.
 int MinimumDigits(std::string_view placeholders) {
@@ -69,20 +35,11 @@ struct RoundedDigits {
 RoundedDigits RoundToSignificant(const DecimalForm& form, int keep) {
   RoundedDigits r;
   r.exponent = form.exponent;
-  if (keep < 0 || form.IsZero())
-    return r;  // rounds to zero
-  if (keep >= form.count) {
-    r.count = form.count;
-    for (int i = 0; i < form.count; ++i)
-      r.digits[i] = form.digits[i];
-    return r;
-  }
-  const bool roundUp = form.digits[keep] >= '5';
-  r.count = keep;
-  for (int i = 0; i < keep; ++i)
-    r.digits[i] = form.digits[i];
-  if (!roundUp)
-    return r;
+  if (keep < 0 || form.IsZero()) return r;  // rounds to zero
+  r.count = std::min(keep, form.count);
+  std::copy(form.digits, form.digits + r.count, r.digits);
+  if (keep >= form.count || form.digits[keep] < '5') return r;
+
   int i = keep - 1;
   while (i >= 0 && r.digits[i] == '9') {
     r.digits[i] = '0';
@@ -93,8 +50,7 @@ RoundedDigits RoundToSignificant(const DecimalForm& form, int keep) {
   } else {
     // 9...9 (or nothing, when keep is 0) carried into a new leading digit:
     // 10...0 one place higher.
-    for (int j = r.count; j > 0; --j)
-      r.digits[j] = r.digits[j - 1];
+    std::copy_backward(r.digits, r.digits + r.count, r.digits + r.count + 1);
     r.digits[0] = '1';
     ++r.count;
     ++r.exponent;
@@ -102,77 +58,103 @@ RoundedDigits RoundToSignificant(const DecimalForm& form, int keep) {
   return r;
 }
 
-// The fraction digits for places 10^-1 .. 10^-n, less the trailing zeros that
-// stand under "#" placeholders.
-void AppendFraction(std::string& out, std::string_view placeholders, const RoundedDigits& r,
-                    int firstPlace) {
+}  // namespace
+
+// Output of at most a sign, 309 integer digits, a point, fraction digits and an
+// exponent: a fixed buffer, so formatting allocates nothing but the result.
+class NumericMask::Writer {
+ public:
+  void Put(char c) {
+    if (size_ < sizeof text_) text_[size_++] = c;
+  }
+  void Put(const char* begin, const char* end) {
+    for (; begin < end; ++begin)
+      Put(*begin);
+  }
+  std::string Text() const { return std::string(text_, size_); }
+
+ private:
+  char text_[512];
+  std::size_t size_ = 0;
+};
+
+namespace {
+
+// The fraction digits for the places below `firstPlace`, one per placeholder,
+// less the trailing zeros that stand under "#" placeholders.
+template <typename Writer>
+void PutFraction(Writer& out, std::string_view placeholders, const RoundedDigits& r,
+                 int firstPlace) {
   int length = static_cast<int>(placeholders.size());
   while (length > 0 && placeholders[length - 1] == '#' && r.At(firstPlace - length) == '0') {
     --length;
   }
   for (int j = 1; j <= length; ++j)
-    out.push_back(r.At(firstPlace - j));
-}
-
-void FormatFixed(std::string& out, const DecimalForm& form, const Mask& mask) {
-  const int fractionPlaces = static_cast<int>(mask.fractionPart.size());
-  // Keep every digit whose place is 10^-fractionPlaces or larger.
-  const RoundedDigits r = RoundToSignificant(form, form.exponent + fractionPlaces + 1);
-
-  const int significantIntegerDigits = r.count > 0 && r.exponent >= 0 ? r.exponent + 1 : 0;
-  const int integerDigits = std::max(significantIntegerDigits, MinimumDigits(mask.integerPart));
-  for (int place = integerDigits - 1; place >= 0; --place)
-    out.push_back(r.At(place));
-  if (mask.hasPoint)
-    out.push_back('.');
-  AppendFraction(out, mask.fractionPart, r, 0);
-}
-
-void FormatScientific(std::string& out, const DecimalForm& form, const Mask& mask) {
-  const int fractionPlaces = static_cast<int>(mask.fractionPart.size());
-  const RoundedDigits r = RoundToSignificant(form, 1 + fractionPlaces);
-  const bool zero = r.count == 0;
-  const int exponent = zero ? 0 : r.exponent;
-
-  // One digit before the point; zero prints only under a "0" placeholder.
-  if (!zero || MinimumDigits(mask.integerPart) > 0)
-    out.push_back(zero ? '0' : r.digits[0]);
-  if (mask.hasPoint)
-    out.push_back('.');
-  AppendFraction(out, mask.fractionPart, r, exponent);
-
-  out.push_back('E');
-  if (exponent < 0) {
-    out.push_back('-');
-  } else if (mask.alwaysSignExponent) {
-    out.push_back('+');
-  }
-  char digits[16];
-  const auto written =
-      std::to_chars(digits, digits + sizeof digits, exponent < 0 ? -exponent : exponent);
-  const int length = static_cast<int>(written.ptr - digits);
-  for (int pad = MinimumDigits(mask.exponentPart) - length; pad > 0; --pad)
-    out.push_back('0');
-  out.append(digits, written.ptr);
+    out.Put(r.At(firstPlace - j));
 }
 
 }  // namespace
 
-std::string FormatWithMask(const DecimalForm& value, std::string_view maskText) {
-  const Mask mask = ParseMask(maskText);
-  std::string out;
-  if (value.negative)
-    out.push_back('-');
-  if (mask.scientific) {
-    FormatScientific(out, value, mask);
-  } else {
-    FormatFixed(out, value, mask);
+void NumericMask::FormatFixed(Writer& out, const DecimalForm& value) const {
+  const int fractionPlaces = static_cast<int>(fractionPart_.size());
+  // Keep every digit whose place is 10^-fractionPlaces or larger.
+  const RoundedDigits r = RoundToSignificant(value, value.exponent + fractionPlaces + 1);
+
+  const int significantIntegerDigits = r.count > 0 && r.exponent >= 0 ? r.exponent + 1 : 0;
+  const int integerDigits = std::max(significantIntegerDigits, MinimumDigits(integerPart_));
+  for (int place = integerDigits - 1; place >= 0; --place)
+    out.Put(r.At(place));
+  if (hasPoint_) out.Put('.');
+  PutFraction(out, fractionPart_, r, 0);
+}
+
+void NumericMask::FormatScientific(Writer& out, const DecimalForm& value) const {
+  // One digit before the point, rounded to the fraction placeholders.
+  const RoundedDigits r = RoundToSignificant(value, 1 + static_cast<int>(fractionPart_.size()));
+  const bool zero = r.count == 0;
+  const int exponent = zero ? 0 : r.exponent;
+
+  if (!zero) {
+    out.Put(r.digits[0]);
+  } else if (MinimumDigits(integerPart_) > 0) {
+    out.Put('0');
   }
-  return out;
+  if (hasPoint_) out.Put('.');
+  PutFraction(out, fractionPart_, r, exponent);
+
+  out.Put('E');
+  if (exponent < 0) {
+    out.Put('-');
+  } else if (alwaysSignExponent_) {
+    out.Put('+');
+  }
+  char digits[16];
+  const auto written =
+      std::to_chars(digits, digits + sizeof digits, exponent < 0 ? -exponent : exponent);
+  for (int pad = MinimumDigits(exponentPart_) - static_cast<int>(written.ptr - digits); pad > 0;
+       --pad) {
+    out.Put('0');
+  }
+  out.Put(digits, written.ptr);
+}
+
+std::string NumericMask::Format(const DecimalForm& value) const {
+  Writer out;
+  if (value.negative) out.Put('-');
+  if (scientific_) {
+    FormatScientific(out, value);
+  } else {
+    FormatFixed(out, value);
+  }
+  return out.Text();
+}
+
+std::string NumericMask::Format(double value) const {
+  return Format(ToDecimalForm(value));
 }
 
 std::string FormatWithMask(double value, std::string_view mask) {
-  return FormatWithMask(ToDecimalForm(value), mask);
+  return NumericMask(mask).Format(value);
 }
 
 }  // namespace flange

@@ -1,6 +1,8 @@
 // The small numeric mask language of the result display: "0" always prints a
-// digit, "#" prints a digit only when significant, "." is always printed, and
-// "E-"/"E+" followed by placeholders selects scientific notation.
+// digit, "#" prints a digit only when significant (no leading zeros, no
+// trailing fraction zeros), "." is always printed, and "E-"/"E+" followed by
+// placeholders selects scientific notation ("E-" signs only negative
+// exponents, "E+" always signs).
 #pragma once
 
 #include <string>
@@ -10,12 +12,47 @@
 
 namespace flange {
 
-// Formats a finite value under a mask. The value's 15-significant-digit
-// decimal form is rounded half away from zero at the mask's last placeholder.
-std::string FormatWithMask(double value, std::string_view mask);
+class NumericMask {
+ public:
+  // Masks are product literals, so they are taken apart at compile time.
+  constexpr explicit NumericMask(std::string_view text) {
+    std::string_view number = text;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+      if ((text[i] == 'E' || text[i] == 'e') && (text[i + 1] == '+' || text[i + 1] == '-')) {
+        scientific_ = true;
+        alwaysSignExponent_ = text[i + 1] == '+';
+        exponentPart_ = text.substr(i + 2);
+        number = text.substr(0, i);
+        break;
+      }
+    }
+    const std::size_t point = number.find('.');
+    integerPart_ = number.substr(0, point);
+    if (point != std::string_view::npos) {
+      hasPoint_ = true;
+      fractionPart_ = number.substr(point + 1);
+    }
+  }
 
-// The same, from a decimal form already made (saves converting twice when a
-// caller tries several masks on one value).
-std::string FormatWithMask(const DecimalForm& value, std::string_view mask);
+  // Formats a finite value: its 15-significant-digit decimal form rounded half
+  // away from zero at the mask's last placeholder. A negative value gets "-".
+  std::string Format(const DecimalForm& value) const;
+  std::string Format(double value) const;
+
+ private:
+  std::string_view integerPart_;
+  bool hasPoint_ = false;
+  std::string_view fractionPart_;
+  bool scientific_ = false;
+  bool alwaysSignExponent_ = false;
+  std::string_view exponentPart_;
+
+  class Writer;
+  void FormatFixed(Writer& out, const DecimalForm& value) const;
+  void FormatScientific(Writer& out, const DecimalForm& value) const;
+};
+
+// Convenience for a mask given as text.
+std::string FormatWithMask(double value, std::string_view mask);
 
 }  // namespace flange

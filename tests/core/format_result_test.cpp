@@ -120,6 +120,39 @@ TEST(OtherModes, IntegerPartAndWholeNumber) {
   EXPECT_EQ("100000000000000000000", FormatResult(3, 1e20));
 }
 
+// The adaptive display step by step as the masks define it: the magnitude
+// tests on the value as its text reads back, and each fallback mask tried only
+// when the first mask shows no fraction digit.
+std::string AdaptiveByDefinition(double v) {
+  const double t = ParseLeadingNumber(NumberToText(v));
+  if (t == 0) return FormatWithMask(v, "0.0");
+  const double a = std::abs(t);
+  if (a < 1.0) return a < 1e-5 ? FormatWithMask(v, "#.###E-##") : FormatWithMask(v, "0.####");
+  if (a < 9999999.0) {
+    const std::string first = FormatWithMask(v, "#######.##");
+    return first != FormatWithMask(v, "#######.") ? first : FormatWithMask(v, "#######.0");
+  }
+  const std::string first = FormatWithMask(v, "#.###E+##");
+  return first != FormatWithMask(v, "#.E+##") ? first : FormatWithMask(v, "#.0E+##");
+}
+
+TEST(AdaptiveDisplay, AgreesWithTheMaskByMaskDefinition) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> exponent(-12, 14);
+  std::uniform_int_distribution<int> places(0, 6);
+  for (int i = 0; i < 100000; ++i) {
+    double v = std::pow(10.0, exponent(random));
+    if (i % 2) v = std::round(v * std::pow(10.0, places(random))) / std::pow(10.0, places(random));
+    if (i % 3 == 0) v = -v;
+    ASSERT_EQ(AdaptiveByDefinition(v), Adaptive(v)) << v;
+  }
+  for (double edge : {1.0, 1e-5, 9999999.0, 0.5, 10.0, 999.995, 9.9995e7}) {
+    for (double v : {std::nextafter(edge, 0.0), edge, std::nextafter(edge, 2 * edge)}) {
+      EXPECT_EQ(AdaptiveByDefinition(v), Adaptive(v)) << v;
+    }
+  }
+}
+
 // Reading a shown result back gives the value to within half a unit of the
 // last place shown, after the value's rounding to fifteen digits.
 TEST(AdaptiveDisplay, ReadsBackWithinHalfAUnitOfTheLastPlace) {
@@ -134,11 +167,9 @@ TEST(AdaptiveDisplay, ReadsBackWithinHalfAUnitOfTheLastPlace) {
     } else {
       const std::uint64_t bits = random();
       std::memcpy(&v, &bits, sizeof v);
-      if (!std::isfinite(v) || std::abs(v) > 1e300 || std::abs(v) < 1e-300)
-        continue;
+      if (!std::isfinite(v) || std::abs(v) > 1e300 || std::abs(v) < 1e-300) continue;
     }
-    if (i % 3 == 0)
-      v = -v;
+    if (i % 3 == 0) v = -v;
     const std::string shown = Adaptive(v);
     ASSERT_EQ(std::string::npos, shown.find_first_not_of("0123456789.E+-")) << shown;
 
