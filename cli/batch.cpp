@@ -25,11 +25,9 @@ std::size_t SplitFields(std::string_view line, FieldTexts& fields) {
     const std::size_t end = line.find(separator, start);
     const std::string_view field =
         line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-    if (count < fields.size())
-      fields[count] = field;
+    if (count < fields.size()) fields[count] = field;
     ++count;
-    if (end == std::string_view::npos)
-      return count;
+    if (end == std::string_view::npos) return count;
     start = end + 1;
   }
 }
@@ -40,8 +38,7 @@ class BatchRun {
 
   void Line(std::string_view line) {
     ++lineNumber_;
-    if (!line.empty() && line.back() == '\r')
-      line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line.front() == '#') {
       output_.append(line);
     } else {
@@ -57,8 +54,7 @@ class BatchRun {
       }
     }
     output_.push_back('\n');
-    if (output_.size() >= kChunk)
-      Flush();
+    if (output_.size() >= kChunk) Flush();
   }
 
   void Flush() {
@@ -114,8 +110,7 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err) {
     }
     pending.append(data);
   }
-  if (!pending.empty())
-    run.Line(pending);
+  if (!pending.empty()) run.Line(pending);
   run.Flush();
   std::fflush(out);
   return run.Status();

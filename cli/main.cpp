@@ -59,18 +59,15 @@ int main(int argc, char** argv) {
       Write(stdout, kUsage);
       return 0;
     }
-    if (arg == "--batch")
-      return flange::cli::RunBatch(stdin, stdout, stderr);
+    if (arg == "--batch") return flange::cli::RunBatch(stdin, stdout, stderr);
     return UsageError();
   }
-  if (count != flange::kInputFieldCount)
-    return UsageError();
+  if (count != flange::kInputFieldCount) return UsageError();
 
   std::array<std::string_view, flange::kInputFieldCount> texts;
   for (int i = 0; i < count; ++i) {
     texts[static_cast<std::size_t>(i)] = argv[i + 1];
-    if (IsOption(texts[static_cast<std::size_t>(i)]))
-      return UsageError();
+    if (IsOption(texts[static_cast<std::size_t>(i)])) return UsageError();
   }
   const flange::ResultTexts r = flange::CalculateFromFieldTexts(texts);
   std::string out = "法兰体积 V(cm3): " + r.volume + "\n法兰重量 Wf(Kg): " + r.weight + "\n";

@@ -29,8 +29,7 @@ BatchOutput RunOn(const std::string& input) {
   result.status = RunBatch(in, out, err);
   std::fclose(out);
   std::fclose(err);
-  if (in)
-    std::fclose(in);
+  if (in) std::fclose(in);
   result.out.assign(outText, outSize);
   result.err.assign(errText, errSize);
   std::free(outText);

@@ -1,0 +1,34 @@
+# Shared by the set-up scripts: installs the Debian packages that are missing.
+# Sourced, not run.
+
+# Runs a command as root: directly when we are root, through sudo otherwise.
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  else
+    sudo "$@"
+  fi
+}
+
+# need_packages PKG...: installs those of the packages that are not installed.
+need_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ "${#missing[@]}" -eq 0 ] && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null
+}
+
+# What building the program needs, and what it needs to look right.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev)
+FONT_PACKAGES=(fonts-arphic-uming fonts-arphic-ukai)
+# What the test suites need besides: GoogleTest, Google Benchmark, a German
+# locale to prove locale independence, an X server for the window tests.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev locales xvfb xauth time)
