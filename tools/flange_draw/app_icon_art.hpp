@@ -1,0 +1,22 @@
+// The window icon: the flange seen from its face, in the drawing's colours:
+// a light-blue plate with a blue rim, eight white bolt holes, and the white
+// bore with the red centre lines crossing in it.
+#pragma once
+
+#include <QImage>
+
+#include <array>
+
+namespace flange::draw {
+
+// The window's own icon size, and the sizes desktops ask for.
+inline constexpr int kWindowIconSize = 24;
+inline constexpr std::array<int, 7> kIconSizes = {16, 24, 32, 48, 64, 128, 256};
+
+// The icon at `size` x `size` pixels, 8-bit indexed with a transparent
+// background. The shapes are laid out on a 24-pixel design grid and drawn
+// without antialiasing; outlines stay one pixel wide up to 64 pixels, so the
+// 48-pixel icon is the 24-pixel one at double resolution.
+QImage DrawAppIcon(int size);
+
+}  // namespace flange::draw

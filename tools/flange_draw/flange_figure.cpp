@@ -1,0 +1,222 @@
+#include "flange_figure.hpp"
+
+#include <QRectF>
+
+#include <cmath>
+
+#include "pixel_canvas.hpp"
+
+namespace flange::draw {
+namespace {
+
+constexpr QRgb kCutMaterial = qRgb(127, 191, 255);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kDimension = qRgb(255, 0, 0);
+constexpr QRgb kTitle = qRgb(0, 0, 255);
+
+// The body is symmetric about the boundary between pixels 184 and 185: pixel x
+// on the left has its mirror image in pixel 369 - x on the right.
+constexpr int kMirrorSum = 369;
+
+// Letters are set in a sans-serif face so that a capital is 13 pixels tall;
+// the title in a Song (Ming) face for the Chinese, as in printed standards.
+const char* const kLetterFamily = "Nimbus Sans [UKWN]";
+const char* const kTitleChineseFamily = "AR PL UMing CN";
+constexpr int kLetterPixelSize = 17;
+constexpr int kTitleChinesePixelSize = 20;
+constexpr int kTitleLatinPixelSize = 18;
+// The parentheses reach below the baseline; raised a little, they sit
+// centred on the height of the Chinese characters.
+constexpr int kTitleLatinRise = 3;
+constexpr int kTitleLatinGap = 1;
+
+QRect Pixels(int x0, int y0, int x1, int y1) {
+  return QRect(QPoint(x0, y0), QPoint(x1, y1));
+}
+
+// The cut material in light blue with the bore and bolt holes left white.
+// Rows 185 and 298 run across the bore and rows 189 and 241 across the bolt
+// holes, so the bore and each hole are closed white rectangles.
+void DrawBody(PixelCanvas& canvas) {
+  const int s = canvas.scale();
+  canvas.FillPixels(Pixels(97, 185, 272, 188), kCutMaterial);  // raised face
+  canvas.FillPixels(Pixels(39, 189, 329, 241), kCutMaterial);  // flange plate
+  // Tapered hub: the outer surface runs straight from x 100 on row 242 to
+  // x 112 on row 283. Each device row takes the pixels whose centres lie
+  // inside that line, so the 2x slope is the finer staircase of the same line.
+  for (int row = 242 * s; row < 284 * s; ++row) {
+    const double y = (row + 0.5) / s;
+    const double surface = 100.0 + 12.0 * (y - 242.5) / 41.0;
+    const int left = static_cast<int>(std::ceil(s * surface - 0.5));
+    const int right = (kMirrorSum + 1) * s - 1 - left;
+    canvas.FillDevice(QRect(QPoint(left, row), QPoint(right, row)), kCutMaterial);
+  }
+  canvas.FillPixels(Pixels(112, 284, 257, 298), kCutMaterial);  // straight end
+  canvas.FillPixels(Pixels(125, 186, 244, 297), kWhite);        // bore
+  canvas.FillPixels(Pixels(59, 190, 81, 240), kWhite);          // left bolt hole
+  canvas.FillPixels(Pixels(kMirrorSum - 81, 190, kMirrorSum - 59, 240), kWhite);
+}
+
+// A centre line, dash-dot: dashes of `dash` pixels, a one-pixel dot, gaps of
+// three. It passes behind the cut material, so the faces that close the bore
+// and the bolt holes stay unbroken.
+void DrawCentreLine(PixelCanvas& canvas, int x_halves, int top, int bottom, int dash) {
+  const int period = dash + 7;
+  for (int y = top; y <= bottom; ++y) {
+    const int phase = (y - top) % period;
+    if (phase < dash || phase == dash + 3) {
+      canvas.VerticalHairlineBehind(x_halves, LowHalf(y), HighHalf(y), kDimension);
+    }
+  }
+}
+
+enum class Along { kX, kY };
+
+// An arrowhead at the end of a dimension line that meets the extension line at
+// `extension` (half-pixel units), lying on `side` (+1 or -1) of it. At 1x it
+// is the line's end pixel plus a three-pixel mark across the line one pixel
+// further in; at 2x a solid five-pixel-wide triangle in the same place.
+void DrawArrowhead(PixelCanvas& canvas, Along along, int extension, int line, int side) {
+  auto mark = [&](int at, int cross0, int cross1) {
+    if (along == Along::kX) {
+      canvas.FillDevice(QRect(QPoint(at, cross0), QPoint(at, cross1)), kDimension);
+    } else {
+      canvas.FillDevice(QRect(QPoint(cross0, at), QPoint(cross1, at)), kDimension);
+    }
+  };
+  if (canvas.scale() == 1) {
+    const int l = line >> 1;
+    mark((extension >> 1) + 2 * side, l - 1, l + 1);
+    return;
+  }
+  for (int k = 0; k < 5; ++k) {
+    const int half_width = (k + 1) / 2;
+    mark(extension + side * (1 + k), line - half_width, line + half_width);
+  }
+}
+
+// A horizontal dimension: the line between two vertical extension lines that
+// run from the body (`from`) to two pixels beyond the line, arrowheads inside.
+void DrawHorizontalDimension(PixelCanvas& canvas, int line_y, int left_x, int right_x,
+                             int extension_from) {
+  const int beyond = extension_from > line_y ? line_y - 4 : line_y + 4;
+  canvas.VerticalHairline(left_x, extension_from, beyond, kDimension);
+  canvas.VerticalHairline(right_x, extension_from, beyond, kDimension);
+  canvas.HorizontalHairline(line_y, left_x, right_x, kDimension);
+  DrawArrowhead(canvas, Along::kX, left_x, line_y, +1);
+  DrawArrowhead(canvas, Along::kX, right_x, line_y, -1);
+}
+
+void DrawDimensions(PixelCanvas& canvas) {
+  // Diameters, read across the drawing; extension lines leave the body at its
+  // edge pixels (the half pixel on the body's side at 2x).
+  const int plate_top = HighHalf(188);  // just above the plate's top face
+  const int face_top = HighHalf(184);   // just above the raised face
+  const int end_bottom = LowHalf(299);  // just below the neck's end
+  const int hub_base = LowHalf(242);    // just below the plate, beside the hub
+  DrawHorizontalDimension(canvas, LowHalf(98), LowHalf(39), HighHalf(329), plate_top);     // D
+  DrawHorizontalDimension(canvas, LowHalf(124), LowHalf(97), HighHalf(272), face_top);     // d
+  DrawHorizontalDimension(canvas, LowHalf(156), HighHalf(124), LowHalf(245), face_top);    // B
+  DrawHorizontalDimension(canvas, LowHalf(156), HighHalf(58), LowHalf(82), plate_top);     // dk
+  DrawHorizontalDimension(canvas, LowHalf(334), LowHalf(112), HighHalf(257), end_bottom);  // A
+  DrawHorizontalDimension(canvas, LowHalf(364), HighHalf(99), LowHalf(270), hub_base);     // N
+
+  // f and C share one vertical line at x 19. The raised face is too thin for
+  // arrowheads inside, so f's arrow comes down from above and the line goes
+  // on upward to carry the letter.
+  const int fc_x = LowHalf(19);
+  const int face_y = LowHalf(185);
+  const int plate_y = LowHalf(189);
+  const int underside_y = HighHalf(241);
+  canvas.HorizontalHairline(face_y, HighHalf(96), fc_x - 4, kDimension);
+  canvas.HorizontalHairline(plate_y, HighHalf(38), fc_x - 4, kDimension);
+  canvas.HorizontalHairline(underside_y, HighHalf(38), fc_x - 4, kDimension);
+  canvas.VerticalHairline(fc_x, LowHalf(167), underside_y, kDimension);
+  DrawArrowhead(canvas, Along::kY, face_y, fc_x, -1);
+  DrawArrowhead(canvas, Along::kY, plate_y, fc_x, +1);
+  DrawArrowhead(canvas, Along::kY, underside_y, fc_x, -1);
+
+  // H: the overall height on the right, from the raised face to the neck end.
+  const int h_total_x = LowHalf(355);
+  const int end_y = HighHalf(298);
+  canvas.HorizontalHairline(face_y, LowHalf(273), h_total_x + 4, kDimension);
+  canvas.HorizontalHairline(end_y, LowHalf(258), h_total_x + 4, kDimension);
+  canvas.VerticalHairline(h_total_x, face_y, end_y, kDimension);
+  DrawArrowhead(canvas, Along::kY, face_y, h_total_x, +1);
+  DrawArrowhead(canvas, Along::kY, end_y, h_total_x, -1);
+
+  // h: the taper alone, from the plate's underside to where the hub ends.
+  const int h_hub_x = LowHalf(292);
+  const int taper_end_y = HighHalf(283);
+  canvas.HorizontalHairline(underside_y, LowHalf(274), h_hub_x + 4, kDimension);
+  canvas.HorizontalHairline(taper_end_y, LowHalf(258), h_hub_x + 4, kDimension);
+  canvas.VerticalHairline(h_hub_x, underside_y, taper_end_y, kDimension);
+  DrawArrowhead(canvas, Along::kY, underside_y, h_hub_x, +1);
+  DrawArrowhead(canvas, Along::kY, taper_end_y, h_hub_x, -1);
+}
+
+struct Letter {
+  const char* text;
+  QRectF box;   // in pixels; the letter's inked box is centred on it
+  bool turned;  // reads from bottom to top
+};
+
+// Horizontal letters stand centred over their dimension line; the turned ones
+// stand left of their vertical line.
+constexpr double kAxis = kMirrorSum / 2.0 + 0.5;  // the middle of the drawing
+
+QRectF Box(double x0, double y0, double x1, double y1) {
+  return QRectF(QPointF(x0, y0), QPointF(x1 + 1, y1 + 1));
+}
+QRectF CentredOnAxis(double y0, double y1) {
+  return Box(kAxis - 1, y0, kAxis, y1);
+}
+
+void DrawLetters(PixelCanvas& canvas) {
+  const int s = canvas.scale();
+  const QFont font = RequireFont(kLetterFamily, kLetterPixelSize * s);
+  const Letter letters[] = {
+      {"D", Box(178, 80, 188, 92), false},   {"d", CentredOnAxis(108, 120), false},
+      {"B", CentredOnAxis(138, 150), false}, {"dk", Box(60, 138, 77, 150), false},
+      {"f", Box(5, 168, 17, 173), true},     {"C", Box(3, 209, 15, 219), true},
+      {"H", Box(337, 238, 349, 248), true},  {"h", Box(274, 259, 286, 266), true},
+      {"A", CentredOnAxis(318, 330), false}, {"N", CentredOnAxis(346, 358), false},
+  };
+  for (const Letter& letter : letters) {
+    TextMask mask = RenderText({{font, QString::fromLatin1(letter.text), 0}});
+    if (letter.turned) {
+      mask = TurnCounterClockwise(mask);
+    }
+    const QRectF& b = letter.box;
+    canvas.StampCentred(mask, QRectF(b.x() * s, b.y() * s, b.width() * s, b.height() * s),
+                        kDimension);
+  }
+}
+
+void DrawTitle(PixelCanvas& canvas) {
+  const int s = canvas.scale();
+  const QFont chinese = RequireFont(kTitleChineseFamily, kTitleChinesePixelSize * s);
+  const QFont latin = RequireFont(kLetterFamily, kTitleLatinPixelSize * s);
+  const TextMask mask =
+      RenderText({{chinese, QString::fromUtf8("带颈对焊法兰"), 0},
+                  {latin, QStringLiteral("(WN)"), kTitleLatinGap * s, kTitleLatinRise * s}});
+  const QRectF box = Box(102, 24, 262, 43);
+  canvas.StampCentred(mask, QRectF(box.x() * s, box.y() * s, box.width() * s, box.height() * s),
+                      kTitle);
+}
+
+}  // namespace
+
+QImage DrawFlangeFigure(int scale) {
+  PixelCanvas canvas(kFigureWidth, kFigureHeight, scale);
+  DrawBody(canvas);
+  DrawCentreLine(canvas, HighHalf(184), 178, 306, 10);  // flange axis
+  DrawCentreLine(canvas, HighHalf(70), 185, 249, 11);   // left bolt hole
+  DrawCentreLine(canvas, LowHalf(kMirrorSum - 70), 185, 249, 11);
+  DrawDimensions(canvas);
+  DrawLetters(canvas);
+  DrawTitle(canvas);
+  return canvas.image().convertToFormat(QImage::Format_RGB888);
+}
+
+}  // namespace flange::draw

@@ -1,0 +1,94 @@
+// A white raster on which the drawing is built pixel by pixel: flat colour
+// fills without antialiasing, and antialiased text stamped as a coverage mask
+// so that its smoothed edges are pure tints of the text colour on white.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QRgb>
+#include <QString>
+
+#include <vector>
+
+namespace flange::draw {
+
+struct TextMask;
+
+// The drawing is laid out on a grid of half pixels: one unit is one device
+// pixel of the double-resolution image and half a pixel of the normal one.
+// A one-pixel line of the normal image sits in pixel p; its double-resolution
+// hairline sits in the lower or upper half of that pixel (2p or 2p + 1).
+constexpr int LowHalf(int pixel) {
+  return 2 * pixel;
+}
+constexpr int HighHalf(int pixel) {
+  return 2 * pixel + 1;
+}
+
+class PixelCanvas {
+ public:
+  // A white image of width x height pixels at the given scale (1 or 2).
+  PixelCanvas(int width, int height, int scale);
+
+  int scale() const { return scale_; }
+  const QImage& image() const { return image_; }
+
+  // Device pixels from half-pixel grid units: at scale 2 the same number, at
+  // scale 1 the pixel that holds that half.
+  int FromHalves(int halves) const { return scale_ == 2 ? halves : halves >> 1; }
+
+  // Fills whole pixels of the drawing's own grid (scale-independent).
+  void FillPixels(const QRect& pixels, QRgb colour);
+  // Fills device pixels of this image.
+  void FillDevice(const QRect& device, QRgb colour);
+  // One device pixel wide lines, in half-pixel units; both ends included.
+  void HorizontalHairline(int y, int x0, int x1, QRgb colour);
+  void VerticalHairline(int x, int y0, int y1, QRgb colour);
+  // As above, but leaves every device pixel that is not white background.
+  void VerticalHairlineBehind(int x, int y0, int y1, QRgb colour);
+
+  QRgb DevicePixel(int x, int y) const { return image_.pixel(x, y); }
+
+  // Stamps text coverage with its inked box centred on the centre of `box`
+  // (device pixels, rounded to whole pixels). Tints are mixed with white
+  // only; text that would cover anything but white background is a layout
+  // error and throws.
+  void StampCentred(const TextMask& mask, const QRectF& box, QRgb colour);
+
+ private:
+  QImage image_;
+  int scale_;
+};
+
+// Text coverage: 0 = background, 255 = fully covered, in device pixels,
+// cropped to the inked pixels.
+struct TextMask {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> coverage;  // row-major
+
+  unsigned char At(int x, int y) const { return coverage[static_cast<size_t>(y * width + x)]; }
+};
+
+// One piece of text in one font; pieces are set one after the other,
+// `gap_before` device pixels after the previous one's advance and `rise`
+// device pixels above the common baseline.
+struct TextRun {
+  QFont font;
+  QString text;
+  int gap_before = 0;
+  int rise = 0;
+};
+
+TextMask RenderText(const std::vector<TextRun>& runs);
+
+// The mask turned a quarter turn counter-clockwise, so that text reads from
+// bottom to top.
+TextMask TurnCounterClockwise(const TextMask& mask);
+
+// A font of the named family at a pixel size, or an error naming the missing
+// family: the drawing must not silently fall back to whatever is installed.
+QFont RequireFont(const QString& family, int pixel_size);
+
+}  // namespace flange::draw
