@@ -1,0 +1,127 @@
+// How the program ends: the exit button and the window's close control end it
+// with status 0, whatever the fields hold; without a display it says so in one
+// line. Each case runs the program in a child process and looks at how that
+// process ended.
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+
+#include "program.hpp"
+#include "window_fixture.hpp"
+
+using flange::ui::Form1;
+using namespace flange::ui::testing;
+
+namespace {
+
+constexpr char kChildSwitch[] = "--run-program-then=";
+
+// In the child: the program runs as flange-weight runs it, while a user acts
+// on the window once it is shown.
+int RunProgramAsChild(int argc, char** argv, const QString& action) {
+  QApplication app(argc, argv);
+  QTimer::singleShot(0, [action] {
+    Form1& form = Form1::Default();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+      QCoreApplication::exit(3);
+      return;
+    }
+    if (action == "fill-then-exit") {
+      for (int index = 1; index <= 12; ++index) {
+        FillFields({{index, kWorkedFlange[index - 1]}});
+      }
+      QTest::mouseClick(&form.Command8(), Qt::LeftButton);
+      QTest::mouseClick(&form.Command0(), Qt::LeftButton);
+    } else if (action == "exit") {
+      QTest::mouseClick(&form.Command0(), Qt::LeftButton);
+    } else if (action == "close") {
+      form.close();
+    }
+  });
+  return flange::ui::RunProgram();
+}
+
+struct Ended {
+  bool finished = false;
+  QProcess::ExitStatus status = QProcess::CrashExit;
+  int code = -1;
+  QString standardError;
+};
+
+Ended RunToEnd(QProcess& process, const QString& program, const QStringList& arguments) {
+  process.start(program, arguments);
+  Ended ended;
+  ended.finished = process.waitForFinished(30000);
+  if (!ended.finished) {
+    process.kill();
+    process.waitForFinished();
+  }
+  ended.status = process.exitStatus();
+  ended.code = process.exitCode();
+  ended.standardError = QString::fromUtf8(process.readAllStandardError());
+  return ended;
+}
+
+}  // namespace
+
+class ProgramExitTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void endsWithStatusZero_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("exit button") << "exit";
+    QTest::newRow("exit button with filled fields") << "fill-then-exit";
+    QTest::newRow("window closed") << "close";
+  }
+  void endsWithStatusZero() {
+    QFETCH(QString, action);
+    QProcess child;
+    const Ended ended =
+        RunToEnd(child, QCoreApplication::applicationFilePath(),
+                 {kChildSwitch + action, "-platform", QApplication::platformName()});
+    QVERIFY2(ended.finished, "the program did not end");
+    QCOMPARE(ended.status, QProcess::NormalExit);
+    QCOMPARE(ended.code, 0);
+  }
+
+  void withoutADisplaySaysSoInOneLine() {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+      environment.remove(name);
+    }
+    program.setProcessEnvironment(environment);
+    const Ended ended = RunToEnd(program, FLANGE_WEIGHT_EXECUTABLE, {});
+    QVERIFY(ended.finished);
+    QCOMPARE(ended.code, 1);
+    QCOMPARE(ended.standardError.count(u'\n'), 1);
+    QVERIFY2(ended.standardError.contains("no display") &&
+                 ended.standardError.contains("xvfb-run -a flange-weight"),
+             qPrintable(ended.standardError));
+  }
+
+  void startsOnADisplayAndKeepsRunning() {
+    QProcess program;
+    program.start(FLANGE_WEIGHT_EXECUTABLE, {"-platform", QApplication::platformName()});
+    QVERIFY(program.waitForStarted());
+    QVERIFY2(!program.waitForFinished(1500), qPrintable(program.readAllStandardError()));
+    program.kill();
+    program.waitForFinished();
+  }
+};
+
+int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const QString argument = QString::fromLocal8Bit(argv[i]);
+    if (argument.startsWith(kChildSwitch)) {
+      return RunProgramAsChild(argc, argv, argument.mid(int(sizeof kChildSwitch) - 1));
+    }
+  }
+  ProgramExitTest suite;
+  return RunSuite(argc, argv, suite);
+}
+
+#include "program_exit_test.moc"
