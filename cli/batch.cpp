@@ -15,10 +15,9 @@ constexpr std::size_t kChunk = 1 << 16;
 
 using FieldTexts = std::array<std::string_view, kInputFieldCount>;
 
-// Splits a line into fields; returns how many there are (fields beyond the
-// twelfth are counted, not stored).
-std::size_t SplitFields(std::string_view line, FieldTexts& fields) {
-  const char separator = line.find('\t') != std::string_view::npos ? '\t' : ',';
+// Splits a line into fields at `separator`; returns how many there are
+// (fields beyond the twelfth are counted, not stored).
+std::size_t SplitFields(std::string_view line, char separator, FieldTexts& fields) {
   std::size_t count = 0;
   std::size_t start = 0;
   for (;;) {
@@ -32,6 +31,12 @@ std::size_t SplitFields(std::string_view line, FieldTexts& fields) {
   }
 }
 
+// Fields are separated by tabs; a line without any tab is split at commas.
+std::size_t SplitFields(std::string_view line, FieldTexts& fields) {
+  const std::size_t count = SplitFields(line, '\t', fields);
+  return count > 1 ? count : SplitFields(line, ',', fields);
+}
+
 class BatchRun {
  public:
   BatchRun(std::FILE* out, std::FILE* err) : out_(out), err_(err) { output_.reserve(2 * kChunk); }
@@ -42,7 +47,7 @@ class BatchRun {
     if (line.empty() || line.front() == '#') {
       output_.append(line);
     } else {
-      FieldTexts fields{};
+      FieldTexts fields;
       const std::size_t count = SplitFields(line, fields);
       if (count == fields.size()) {
         const ResultTexts r = CalculateFromFieldTexts(fields);

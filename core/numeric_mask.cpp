@@ -7,14 +7,6 @@ namespace flange {
 
 namespace {
 
-// How many digits a run of placeholders prints at least: every place from the
-// first "0" onwards.
-int MinimumDigits(std::string_view placeholders) {
-  const std::size_t firstZero = placeholders.find('0');
-  return firstZero == std::string_view::npos ? 0
-                                             : static_cast<int>(placeholders.size() - firstZero);
-}
-
 // Digits of a decimal number after rounding, with the exponent of the first.
 // Room for 15 digits plus one carried into a new leading place.
 struct RoundedDigits {
@@ -101,7 +93,7 @@ void NumericMask::FormatFixed(Writer& out, const DecimalForm& value) const {
   const RoundedDigits r = RoundToSignificant(value, value.exponent + fractionPlaces + 1);
 
   const int significantIntegerDigits = r.count > 0 && r.exponent >= 0 ? r.exponent + 1 : 0;
-  const int integerDigits = std::max(significantIntegerDigits, MinimumDigits(integerPart_));
+  const int integerDigits = std::max(significantIntegerDigits, minimumIntegerDigits_);
   for (int place = integerDigits - 1; place >= 0; --place)
     out.Put(r.At(place));
   if (hasPoint_) out.Put('.');
@@ -116,7 +108,7 @@ void NumericMask::FormatScientific(Writer& out, const DecimalForm& value) const 
 
   if (!zero) {
     out.Put(r.digits[0]);
-  } else if (MinimumDigits(integerPart_) > 0) {
+  } else if (minimumIntegerDigits_ > 0) {
     out.Put('0');
   }
   if (hasPoint_) out.Put('.');
@@ -131,8 +123,7 @@ void NumericMask::FormatScientific(Writer& out, const DecimalForm& value) const 
   char digits[16];
   const auto written =
       std::to_chars(digits, digits + sizeof digits, exponent < 0 ? -exponent : exponent);
-  for (int pad = MinimumDigits(exponentPart_) - static_cast<int>(written.ptr - digits); pad > 0;
-       --pad) {
+  for (int pad = minimumExponentDigits_ - static_cast<int>(written.ptr - digits); pad > 0; --pad) {
     out.Put('0');
   }
   out.Put(digits, written.ptr);

@@ -32,6 +32,8 @@ class NumericMask {
       hasPoint_ = true;
       fractionPart_ = number.substr(point + 1);
     }
+    minimumIntegerDigits_ = MinimumDigits(integerPart_);
+    minimumExponentDigits_ = MinimumDigits(exponentPart_);
   }
 
   // Formats a finite value: its 15-significant-digit decimal form rounded half
@@ -46,6 +48,16 @@ class NumericMask {
   bool scientific_ = false;
   bool alwaysSignExponent_ = false;
   std::string_view exponentPart_;
+  int minimumIntegerDigits_ = 0;
+  int minimumExponentDigits_ = 0;
+
+  // How many digits a run of placeholders prints at least: every place from
+  // the first "0" onwards.
+  static constexpr int MinimumDigits(std::string_view placeholders) {
+    const std::size_t firstZero = placeholders.find('0');
+    return firstZero == std::string_view::npos ? 0
+                                               : static_cast<int>(placeholders.size() - firstZero);
+  }
 
   class Writer;
   void FormatFixed(Writer& out, const DecimalForm& value) const;
