@@ -20,8 +20,11 @@ constexpr int kMirrorSum = 369;
 
 // Letters are set in a sans-serif face so that a capital is 13 pixels tall;
 // the title in a Song (Ming) face for the Chinese, as in printed standards.
-const char* const kLetterFamily = "Nimbus Sans [UKWN]";
-const char* const kTitleChineseFamily = "AR PL UMing CN";
+// Nimbus Sans is a Helvetica design: its capitals and ascenders are equally
+// tall, so every letter is 13 pixels high. The OpenType file is named by its
+// foundry; the Type 1 copies of the same family are hinted differently.
+constexpr FontSource kLetterFont{"Nimbus Sans [UKWN]", "fonts-urw-base35"};
+constexpr FontSource kTitleChineseFont{"AR PL UMing CN", "fonts-arphic-uming"};
 constexpr int kLetterPixelSize = 17;
 constexpr int kTitleChinesePixelSize = 20;
 constexpr int kTitleLatinPixelSize = 18;
@@ -174,7 +177,7 @@ QRectF CentredOnAxis(double y0, double y1) {
 
 void DrawLetters(PixelCanvas& canvas) {
   const int s = canvas.scale();
-  const QFont font = RequireFont(kLetterFamily, kLetterPixelSize * s);
+  const QFont font = RequireFont(kLetterFont, kLetterPixelSize * s);
   const Letter letters[] = {
       {"D", Box(178, 80, 188, 92), false},   {"d", CentredOnAxis(108, 120), false},
       {"B", CentredOnAxis(138, 150), false}, {"dk", Box(60, 138, 77, 150), false},
@@ -195,8 +198,8 @@ void DrawLetters(PixelCanvas& canvas) {
 
 void DrawTitle(PixelCanvas& canvas) {
   const int s = canvas.scale();
-  const QFont chinese = RequireFont(kTitleChineseFamily, kTitleChinesePixelSize * s);
-  const QFont latin = RequireFont(kLetterFamily, kTitleLatinPixelSize * s);
+  const QFont chinese = RequireFont(kTitleChineseFont, kTitleChinesePixelSize * s);
+  const QFont latin = RequireFont(kLetterFont, kTitleLatinPixelSize * s);
   const TextMask mask =
       RenderText({{chinese, QString::fromUtf8("带颈对焊法兰"), 0},
                   {latin, QStringLiteral("(WN)"), kTitleLatinGap * s, kTitleLatinRise * s}});
@@ -206,6 +209,17 @@ void DrawTitle(PixelCanvas& canvas) {
 }
 
 }  // namespace
+
+QStringList MissingFigureFonts() {
+  QStringList missing;
+  for (const FontSource& source : {kLetterFont, kTitleChineseFont}) {
+    if (!IsInstalled(source)) {
+      missing << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(source.family),
+                                               QString::fromUtf8(source.package));
+    }
+  }
+  return missing;
+}
 
 QImage DrawFlangeFigure(int scale) {
   PixelCanvas canvas(kFigureWidth, kFigureHeight, scale);

@@ -150,18 +150,29 @@ void PixelCanvas::StampCentred(const TextMask& mask, const QRectF& box, QRgb col
   }
 }
 
-QFont RequireFont(const QString& family, int pixel_size) {
-  QFont font(family);
+namespace {
+
+QFont MakeFont(const FontSource& source, int pixel_size) {
+  QFont font(QString::fromUtf8(source.family));
   font.setPixelSize(pixel_size);
   font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias |
                                              QFont::NoFontMerging));
   font.setHintingPreference(QFont::PreferFullHinting);
-  const QFontInfo info(font);
-  if (info.family() != family) {
-    throw std::runtime_error("font family \"" + family.toStdString() +
-                             "\" is not installed (got \"" + info.family().toStdString() + "\")");
-  }
   return font;
+}
+
+}  // namespace
+
+bool IsInstalled(const FontSource& source) {
+  return QFontInfo(MakeFont(source, 16)).family() == QString::fromUtf8(source.family);
+}
+
+QFont RequireFont(const FontSource& source, int pixel_size) {
+  if (!IsInstalled(source)) {
+    throw std::runtime_error(std::string("font \"") + source.family +
+                             "\" is not installed (Debian package " + source.package + ")");
+  }
+  return MakeFont(source, pixel_size);
 }
 
 }  // namespace flange::draw

@@ -87,8 +87,17 @@ TextMask RenderText(const std::vector<TextRun>& runs);
 // bottom to top.
 TextMask TurnCounterClockwise(const TextMask& mask);
 
-// A font of the named family at a pixel size, or an error naming the missing
-// family: the drawing must not silently fall back to whatever is installed.
-QFont RequireFont(const QString& family, int pixel_size);
+// A font family the drawing is set in, and the Debian package that installs it.
+struct FontSource {
+  const char* family;  // as Qt names it, with the foundry where several exist
+  const char* package;
+};
+
+bool IsInstalled(const FontSource& source);
+
+// A font of the family at a pixel size, hinted fully and antialiased in grey;
+// an error naming the package if the family is missing: the drawing must not
+// silently fall back to whatever face is installed.
+QFont RequireFont(const FontSource& source, int pixel_size);
 
 }  // namespace flange::draw
