@@ -18,11 +18,11 @@ constexpr QRgb kTitle = qRgb(0, 0, 255);
 // on the left has its mirror image in pixel 369 - x on the right.
 constexpr int kMirrorSum = 369;
 
-// Letters are set in a sans-serif face so that a capital is 13 pixels tall;
-// the title in a Song (Ming) face for the Chinese, as in printed standards.
-// Nimbus Sans is a Helvetica design: its capitals and ascenders are equally
-// tall, so every letter is 13 pixels high. The OpenType file is named by its
-// foundry; the Type 1 copies of the same family are hinted differently.
+// Letters are set in Nimbus Sans, a Helvetica design whose capitals and
+// ascenders are equally tall, so every letter is 13 pixels high; the title's
+// Chinese in a Song (Ming) face, as in printed standards. The OpenType file
+// of Nimbus Sans is named by its foundry: the Type 1 copies of the same
+// family are hinted differently.
 constexpr FontSource kLetterFont{"Nimbus Sans [UKWN]", "fonts-urw-base35"};
 constexpr FontSource kTitleChineseFont{"AR PL UMing CN", "fonts-arphic-uming"};
 constexpr int kLetterPixelSize = 17;
@@ -43,6 +43,8 @@ QRect Pixels(int x0, int y0, int x1, int y1) {
 void DrawBody(PixelCanvas& canvas) {
   const int s = canvas.scale();
   canvas.FillPixels(Pixels(97, 185, 272, 188), kCutMaterial);  // raised face
+  // The plate ends one pixel short of the mirror image of its left edge: its
+  // width is odd, the bore's even.
   canvas.FillPixels(Pixels(39, 189, 329, 241), kCutMaterial);  // flange plate
   // Tapered hub: the outer surface runs straight from x 100 on row 242 to
   // x 112 on row 283. Each device row takes the pixels whose centres lie
@@ -148,7 +150,9 @@ void DrawDimensions(PixelCanvas& canvas) {
   DrawArrowhead(canvas, Along::kY, face_y, h_total_x, +1);
   DrawArrowhead(canvas, Along::kY, end_y, h_total_x, -1);
 
-  // h: the taper alone, from the plate's underside to where the hub ends.
+  // h: the taper alone, from the plate's underside to where the hub ends. Its
+  // upper extension line lies along the underside itself, across the right
+  // bolt hole's closing face.
   const int h_hub_x = LowHalf(292);
   const int taper_end_y = HighHalf(283);
   canvas.HorizontalHairline(underside_y, LowHalf(274), h_hub_x + 4, kDimension);
