@@ -2,6 +2,7 @@
 // the order in which the focus visits them. Controls are created in tab order,
 // which is the order Tab visits them in; labels and group boxes never take
 // the focus.
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -87,28 +88,51 @@ constexpr LabelRow kLabels[] = {
     {56, kFrame1, {90, 4020, 4620, 240}, "法兰材料密度......................γ(吨/米3)", 12},
 };
 
+// The first of the faces that is installed. Naming a missing face first
+// makes Qt ask fontconfig for substitutes for every script the text uses,
+// which costs more at start-up than all the other font work together; the
+// installed faces are looked up once.
+QStringList FirstInstalled(const QStringList& faces) {
+  static const QStringList installed = QFontDatabase::families();
+  for (const QString& face : faces) {
+    if (installed.contains(face, Qt::CaseInsensitive)) {
+      return {face};
+    }
+  }
+  return faces;
+}
+
 // Fonts name the Windows faces first, then a face of the same style that
 // Debian provides (fonts-arphic-uming for Song, fonts-arphic-ukai for Kai); no
 // free clerical-script face exists, so the calculate button falls back to Kai.
-QFont MakeFont(const QStringList& families, double points, QFont::Weight weight,
+QFont MakeFont(const QStringList& faces, double points, QFont::Weight weight,
                QFont::StyleHint hint) {
   QFont font;
-  font.setFamilies(families);
+  font.setFamilies(FirstInstalled(faces));
   font.setStyleHint(hint);
   font.setPixelSize(forms::PointsToPixels(points));
   font.setWeight(weight);
   return font;
 }
 
+// The Chinese faces are drawn unhinted: they carry no hinting of their own,
+// and FreeType's automatic hinter would first measure dozens of reference
+// glyphs of each, slowing start-up and reading megabytes of the font files.
+QFont MakeChineseFont(const QStringList& faces, double points, QFont::Weight weight) {
+  QFont font = MakeFont(faces, points, weight, QFont::Serif);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
 struct Fonts {
-  QFont window = MakeFont({"宋体", "SimSun", "AR PL UMing CN"}, 10.5, QFont::Normal, QFont::Serif);
-  QFont frame = MakeFont({"宋体-18030", "SimSun-18030", "宋体", "SimSun", "AR PL UMing CN"}, 12,
-                         QFont::Normal, QFont::Serif);
+  QFont window = MakeChineseFont({"宋体", "SimSun", "AR PL UMing CN"}, 10.5, QFont::Normal);
+  QFont frame = MakeChineseFont({"宋体-18030", "SimSun-18030", "宋体", "SimSun", "AR PL UMing CN"},
+                                12, QFont::Normal);
   QFont field = MakeFont({"MS Sans Serif", "Microsoft Sans Serif", "DejaVu Sans"}, 8.25,
                          QFont::Normal, QFont::SansSerif);
-  QFont calculate = MakeFont({"隶书", "LiSu", "AR PL UKai CN"}, 15, QFont::Normal, QFont::Serif);
-  QFont exit = MakeFont({"楷体_GB2312", "KaiTi_GB2312", "楷体", "KaiTi", "AR PL UKai CN"}, 15,
-                        QFont::Bold, QFont::Serif);
+  QFont calculate = MakeChineseFont({"隶书", "LiSu", "AR PL UKai CN"}, 15, QFont::Normal);
+  QFont exit = MakeChineseFont({"楷体_GB2312", "KaiTi_GB2312", "楷体", "KaiTi", "AR PL UKai CN"},
+                               15, QFont::Bold);
 };
 
 void SetColour(QWidget& control, QPalette::ColorRole role, const QColor& colour) {

@@ -14,6 +14,9 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   // only edits the text part; entries are chosen with the mouse or the arrows.
   lineEdit()->setCompleter(nullptr);
   setInsertPolicy(QComboBox::NoInsert);
+  // Qt also chooses the first entry as soon as an empty list gets one, unless
+  // the list has a placeholder text; an editable list never shows it.
+  setPlaceholderText(QStringLiteral(" "));
   disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
   disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
 
@@ -26,14 +29,7 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
 }
 
 void ComboBox::AddItem(const QString& text) {
-  // Qt chooses the first entry as soon as a list gets one.
-  const int chosen = currentIndex();
-  const QString editText = currentText();
   addItem(text);
-  if (currentIndex() != chosen) {
-    setCurrentIndex(chosen);
-    setEditText(editText);
-  }
 }
 
 void ComboBox::SetSelStart(int start) {
