@@ -30,6 +30,8 @@ need_packages() {
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev)
 FONT_PACKAGES=(fonts-arphic-uming fonts-arphic-ukai)
 # What the test suites need besides: GoogleTest, Google Benchmark, a German
-# locale to prove locale independence, an X server for the window tests, and
-# X input and clipboard tools for the end-to-end test.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev locales xvfb xauth time libx11-dev xdotool xclip imagemagick)
+# locale to prove locale independence, an X server for the window tests, X
+# input and clipboard tools for the end-to-end test, and the Latin face the
+# drawing is redrawn with to check the committed images.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev locales xvfb xauth time libx11-dev xdotool xclip
+  imagemagick fonts-urw-base35)
