@@ -1,55 +1,112 @@
 #include "decimal_form.hpp"
 
 #include <charconv>
-#include <cmath>
+#include <cstdint>
 #include <cstring>
-#include <limits>
 
 namespace flange {
 
 namespace {
 
-// Reads to_chars' scientific output "-d.dddde+XX": sign and exponent into the
-// form, the digits into `all`; returns how many digits there are.
-int ReadScientific(const char* text, const char* end, DecimalForm& form, char (&all)[20]) {
+__extension__ using Uint128 = unsigned __int128;
+
+constexpr std::uint64_t kPowersOfTen[] = {1ULL,
+                                          10ULL,
+                                          100ULL,
+                                          1000ULL,
+                                          10000ULL,
+                                          100000ULL,
+                                          1000000ULL,
+                                          10000000ULL,
+                                          100000000ULL,
+                                          1000000000ULL,
+                                          10000000000ULL,
+                                          100000000000ULL,
+                                          1000000000000ULL,
+                                          10000000000000ULL,
+                                          100000000000000ULL,
+                                          1000000000000000ULL,
+                                          10000000000000000ULL,
+                                          100000000000000000ULL,
+                                          1000000000000000000ULL,
+                                          10000000000000000000ULL};
+
+constexpr std::uint64_t kSmallestFifteenDigits = kPowersOfTen[kSignificantDigits - 1];
+constexpr std::uint64_t kBeyondFifteenDigits = kPowersOfTen[kSignificantDigits];
+
+// Stores the 15-digit integer `digits` (10^14 <= digits < 10^15) as the
+// form's digits, without trailing zeros.
+void StoreDigits(std::uint64_t digits, DecimalForm& form) {
+  for (int i = kSignificantDigits - 1; i >= 0; --i) {
+    form.digits[i] = static_cast<char>('0' + digits % 10);
+    digits /= 10;
+  }
+  form.count = kSignificantDigits;
+  while (form.count > 1 && form.digits[form.count - 1] == '0')
+    --form.count;
+}
+
+// The magnitudes that results usually have, 1e-4 <= |value| < 1e15, rounded
+// to 15 significant digits exactly in integer arithmetic: the double is
+// mantissa x 2^-shift, so value x 10^k is (mantissa x 10^k) / 2^shift, whose
+// quotient and remainder give the rounded digits (half to even on an exact
+// tie, as to_chars does). Returns false for other magnitudes.
+bool FastForm(double value, DecimalForm& form) {
+  std::uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  const int biasedExponent = static_cast<int>((bits >> 52) & 0x7FF);
+  // 2^-14 < 1e-4 and 1e15 < 2^50: leading-bit exponents -14 to 49.
+  const int leadingBit = biasedExponent - 1023;
+  if (leadingBit < -14 || leadingBit > 49) return false;
+  if (leadingBit == -14 && (value < 0 ? -value : value) < 1e-4) return false;
+  const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int shift = 52 - leadingBit;  // 3 to 66
+
+  // floor(leadingBit x log10(2)) is the decimal exponent or one below it.
+  int exponent = (leadingBit * 78913) >> 18;
+  for (;;) {
+    const int k = kSignificantDigits - 1 - exponent;  // 0 to 19
+    if (k < 0) return false;
+    const Uint128 scaled = Uint128{mantissa} * kPowersOfTen[k];
+    auto digits = static_cast<std::uint64_t>(scaled >> shift);
+    const Uint128 remainder = scaled - (Uint128{digits} << shift);
+    const Uint128 half = Uint128{1} << (shift - 1);
+    if (remainder > half || (remainder == half && (digits & 1) != 0)) ++digits;
+    if (digits >= kBeyondFifteenDigits) {
+      ++exponent;  // the estimate was one low, or rounding reached the next power
+      continue;
+    }
+    if (digits < kSmallestFifteenDigits) return false;  // cannot happen; be safe
+    form.negative = value < 0;
+    form.exponent = exponent;
+    StoreDigits(digits, form);
+    return true;
+  }
+}
+
+// Any other finite value, from to_chars' correctly rounded "-d.dddde+XX".
+DecimalForm GeneralForm(double value) {
+  DecimalForm form;
+  char text[40];
+  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,
+                                     kSignificantDigits - 1);
   const char* p = text;
   if (*p == '-') {
     form.negative = true;
     ++p;
   }
-  const char* e = end - 3;  // the exponent has two or three digits
+  const char* e = written.ptr - 3;  // the exponent has two or three digits
   while (*e != 'e')
     --e;
-  all[0] = *p;
-  int count = 1;
-  if (e - p > 1) {  // digits after the point
-    std::memcpy(all + 1, p + 2, static_cast<std::size_t>(e - p - 2));
-    count += static_cast<int>(e - p - 2);
-  }
+  form.digits[0] = *p;
+  std::memcpy(form.digits + 1, p + 2, kSignificantDigits - 1);
+  form.count = kSignificantDigits;
+  while (form.count > 1 && form.digits[form.count - 1] == '0')
+    --form.count;
   int exponent = 0;
-  for (const char* q = e + 2; q < end; ++q)
+  for (const char* q = e + 2; q < written.ptr; ++q)
     exponent = exponent * 10 + (*q - '0');
   form.exponent = e[1] == '-' ? -exponent : exponent;
-  return count;
-}
-
-void Keep(DecimalForm& form, const char* digits, int count) {
-  while (count > 1 && digits[count - 1] == '0')
-    --count;
-  for (int i = 0; i < count; ++i)
-    form.digits[i] = digits[i];
-  form.count = count;
-}
-
-// The value rounded to 15 significant digits from its exact binary value.
-DecimalForm ExactForm(double value) {
-  DecimalForm form;
-  char text[40];
-  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,
-                                     kSignificantDigits - 1);
-  char digits[20];
-  ReadScientific(text, written.ptr, form, digits);
-  Keep(form, digits, kSignificantDigits);
   return form;
 }
 
@@ -58,41 +115,8 @@ DecimalForm ExactForm(double value) {
 DecimalForm ToDecimalForm(double value) {
   DecimalForm form;
   if (value == 0) return form;
-  if (std::abs(value) < std::numeric_limits<double>::min()) return ExactForm(value);
-
-  // The shortest text that reads back as the value is found fast. When it has
-  // 15 digits or fewer it is the 15-digit rounding of the value itself (for a
-  // normal double two 15-digit decimals lie more than four units of its last
-  // place apart, and the shortest text lies within half a unit; subnormals
-  // have too few bits for that and take the exact way). When it is longer,
-  // rounding it to 15 digits rounds the value the same way, because no
-  // rounding midpoint can lie between the value and its shortest text (that
-  // midpoint would be a shorter or nearer text), unless the text is itself
-  // the midpoint: then the exact digits decide.
-  char text[40];
-  auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
-  char digits[20];
-  const int count = ReadScientific(text, written.ptr, form, digits);
-  if (count <= kSignificantDigits) {
-    Keep(form, digits, count);
-    return form;
-  }
-  const bool midpoint = count == kSignificantDigits + 1 && digits[kSignificantDigits] == '5';
-  if (midpoint) return ExactForm(value);
-  // Round half up on the first dropped digit, carrying as far as needed.
-  if (digits[kSignificantDigits] >= '5') {
-    int i = kSignificantDigits - 1;
-    while (i >= 0 && digits[i] == '9')
-      digits[i--] = '0';
-    if (i >= 0) {
-      ++digits[i];
-    } else {
-      digits[0] = '1';  // 9.99...9 became 10.00...0
-      ++form.exponent;
-    }
-  }
-  Keep(form, digits, kSignificantDigits);
-  return form;
+  if (FastForm(value, form)) return form;
+  return GeneralForm(value);
 }
 
 }  // namespace flange

@@ -249,12 +249,41 @@ void AppendExponent(std::string& out, int exponent) {
   out.append(digits, written.ptr);
 }
 
+// Most fields hold nothing but a plain number: ASCII digits with at most one
+// point. Such a text is read here in one short loop; any other text (blanks,
+// signs, exponents, units, full-width forms, long or tiny numbers) returns
+// false and is left to the general reader.
+bool ReadPlainNumber(std::string_view text, double& value) {
+  std::uint64_t digits = 0;
+  int count = 0;
+  int fractionDigits = 0;
+  bool seenPoint = false;
+  for (const char c : text) {
+    const auto digit = static_cast<unsigned>(c - '0');
+    if (digit < 10) {
+      if (++count > 15) return false;  // 15 digits stay below 2^53
+      digits = digits * 10 + digit;
+      fractionDigits += seenPoint;
+    } else if (c == '.' && !seenPoint) {
+      seenPoint = true;
+    } else {
+      return false;
+    }
+  }
+  if (count == 0) return false;
+  // One division of two exact doubles, rounded correctly.
+  value = static_cast<double>(digits) / kPowersOfTen[fractionDigits];
+  return true;
+}
+
 }  // namespace
 
 double ParseLeadingNumber(std::string_view text) {
+  double value = 0.0;
+  if (ReadPlainNumber(text, value)) return value;
+
   const NumberSpan span = FindLeadingNumber(text.data(), text.data() + text.size());
   if (!span.found) return 0.0;
-  double value = 0.0;
   if (ExactValue(span, value)) return value;
 
   std::string folded;

@@ -2,8 +2,10 @@
 // general text form.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "number_text.hpp"
@@ -47,6 +49,26 @@ TEST(ParseLeadingNumber, ExponentNeedsDigits) {
   EXPECT_EQ(1.0, ParseLeadingNumber("1E-x"));
   EXPECT_EQ(1.0, ParseLeadingNumber("1D2"));  // only E is an exponent letter
   EXPECT_EQ(2.0, ParseLeadingNumber("2E 3"));
+}
+
+TEST(ParseLeadingNumber, PlainNumbersReadExactlyAsAnyOtherText) {
+  // Plain numbers take a short way; a leading blank sends the same digits
+  // the general way. Both must give the correctly rounded double.
+  std::mt19937_64 random(3);
+  for (int i = 0; i < 100000; ++i) {
+    const std::string digits = std::to_string(random() % 1000000000000000ULL);
+    const std::size_t point = random() % (digits.size() + 1);
+    std::string text = digits.substr(0, point);
+    if (point < digits.size()) text.append(".").append(digits, point);
+    double expected = 0;
+    std::from_chars(text.data(), text.data() + text.size(), expected);
+    ASSERT_EQ(expected, ParseLeadingNumber(text)) << text;
+    const std::string blanked = ' ' + text;
+    ASSERT_EQ(expected, ParseLeadingNumber(blanked)) << text;
+  }
+  EXPECT_EQ(0.1, ParseLeadingNumber("0.1"));
+  EXPECT_EQ(123456789012345.6, ParseLeadingNumber("123456789012345.6"));  // 16 digits
+  EXPECT_EQ(0.000000000000000000000001, ParseLeadingNumber("0.000000000000000000000001"));
 }
 
 TEST(ParseLeadingNumber, SkipsLeadingBlanks) {
