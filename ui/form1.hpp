@@ -62,6 +62,9 @@ class Form1 : public forms::Form {
   void Command8_Click();
   void Command0_Click();
 
+ protected:
+  QIcon Icon() const override;
+
  private:
   Form1();
 

@@ -2,11 +2,11 @@
 // the order in which the focus visits them. Controls are created in tab order,
 // which is the order Tab visits them in; labels and group boxes never take
 // the focus.
+#include <QApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyleFactory>
 
 #include "app_icon.hpp"
@@ -144,8 +144,15 @@ void SetColour(QWidget& control, QPalette::ColorRole role, const QColor& colour)
 // What a screen reader announces for a field: its label's words without the
 // leader dots, "法兰外直径 D(mm)".
 QString LabelWords(const QString& labelText) {
-  static const QRegularExpression leaderDots(QStringLiteral("\\.{2,}"));
-  return QString(labelText).replace(leaderDots, QStringLiteral(" "));
+  const qsizetype dots = labelText.indexOf(u"..");
+  if (dots < 0) {
+    return labelText;
+  }
+  qsizetype symbol = dots;
+  while (symbol < labelText.size() && labelText.at(symbol) == u'.') {
+    ++symbol;
+  }
+  return labelText.left(dots) + u' ' + labelText.mid(symbol);
 }
 
 // A group box's caption sits on its etched border line, with the controls
@@ -161,18 +168,25 @@ QStyle* GroupBoxStyle() {
 
 void Form1::CreateControls() {
   const Fonts fonts;
+  // Windows that a control opens, the list's drop-down among them, take the
+  // application's font: the fields' font, as the list's entries are shown in
+  // the list's own font.
+  QApplication::setFont(fonts.field);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("带颈对焊法兰重量计算"));
-  setWindowIcon(ApplicationIcon());
   setFont(fonts.window);
 
-  frame1_ = new QGroupBox(QStringLiteral("输入数据"), this);
-  frame2_ = new QGroupBox(QStringLiteral("计算结果"), this);
+  frame1_ = new QGroupBox(this);
+  frame2_ = new QGroupBox(this);
   frame1_->setObjectName(QStringLiteral("Frame1"));
   frame2_->setObjectName(QStringLiteral("Frame2"));
-  for (auto [frame, place] : {std::pair{frame1_, kFrame1Place}, std::pair{frame2_, kFrame2Place}}) {
-    frame->setStyle(GroupBoxStyle());
+  for (auto [frame, place, caption] : {std::tuple{frame1_, kFrame1Place, "输入数据"},
+                                       std::tuple{frame2_, kFrame2Place, "计算结果"}}) {
+    // Font first: the caption is measured again on every change of style
+    // or caption, and measuring it in any other font would be wasted.
     frame->setFont(fonts.frame);
+    frame->setStyle(GroupBoxStyle());
+    frame->setTitle(QString::fromUtf8(caption));
     forms::Place(*frame, place);
   }
   auto container = [this](Container c) -> QWidget* {
@@ -234,6 +248,10 @@ void Form1::CreateControls() {
     named->setAccessibleName(LabelWords(label->text()));
     labelDT_[row.index] = label;
   }
+}
+
+QIcon Form1::Icon() const {
+  return ApplicationIcon();
 }
 
 Form1::Form1() : forms::Form(kClientWidthTwips, kClientHeightTwips) {

@@ -58,6 +58,7 @@ class WindowLayoutTest : public QObject {
     QCOMPARE(form.size(), QSize(780, 541));
     QVERIFY(form.windowTitle().contains(QStringLiteral("法兰")));
     QVERIFY(form.windowTitle().contains(QStringLiteral("重量")));
+    QVERIFY(!form.windowIcon().isNull());
   }
 
   void firstShownCentredOnTheScreen() {

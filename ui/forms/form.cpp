@@ -10,13 +10,17 @@ Form::Form(int clientWidthTwips, int clientHeightTwips) : QWidget(nullptr, Qt::W
 }
 
 void Form::Show() {
-  if (!shownBefore_) {
+  const bool first = !shownBefore_;
+  if (first) {
     shownBefore_ = true;
     const QRect screenArea = screen()->availableGeometry();
     move(screenArea.center() - rect().center());
   }
   show();
   activateWindow();
+  if (first) {
+    setWindowIcon(Icon());
+  }
 }
 
 void Place(QWidget& control, const TwipRect& twips) {

@@ -3,6 +3,7 @@
 // positions and sizes whatever its size (nothing is laid out again).
 #pragma once
 
+#include <QIcon>
 #include <QWidget>
 
 #include "forms/twips.hpp"
@@ -19,6 +20,13 @@ class Form : public QWidget {
   // window, so the focus is in its first control even where no window
   // manager activates new windows.
   void Show();
+
+ protected:
+  // The window's icon. It is given to the window once the window is on
+  // screen: window managers take an icon whenever it changes, and loading
+  // every size of it and handing it to the display beforehand would hold up
+  // the window's first appearance.
+  virtual QIcon Icon() const { return {}; }
 
  private:
   bool shownBefore_ = false;
