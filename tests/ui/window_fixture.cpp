@@ -80,6 +80,7 @@ int RunSuite(int argc, char** argv, QObject& suite) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
   QApplication app(argc, argv);
+  qInfo("window tests on the %s platform", qPrintable(QApplication::platformName()));
   // The window opens no dialogs; should one ever appear, close it rather than
   // wait for a user who is not there.
   QTimer modalGuard;
