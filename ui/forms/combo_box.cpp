@@ -14,11 +14,11 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   // only edits the text part; entries are chosen with the mouse or the arrows.
   lineEdit()->setCompleter(nullptr);
   setInsertPolicy(QComboBox::NoInsert);
+  disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+  disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
   // Qt also chooses the first entry as soon as an empty list gets one, unless
   // the list has a placeholder text; an editable list never shows it.
   setPlaceholderText(QStringLiteral(" "));
-  disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
-  disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
 
   connect(lineEdit(), &QLineEdit::textEdited, this, [this] { events_.RaiseChange(); });
   connect(this, &QComboBox::activated, this, [this] {
