@@ -27,7 +27,7 @@ need_packages() {
 }
 
 # What building the program needs, and what it needs to look right.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev)
 FONT_PACKAGES=(fonts-arphic-uming fonts-arphic-ukai)
 # What the test suites need besides: GoogleTest, Google Benchmark, a German
 # locale to prove locale independence, an X server for the window tests, X

@@ -7,9 +7,7 @@
 namespace flange::ui {
 
 FlangePicture::FlangePicture(QWidget* parent)
-    : QFrame(parent),
-      drawing_(QString::fromLatin1(assets::kDrawingPath)),
-      drawing2x_(QString::fromLatin1(assets::kDrawing2xPath)) {
+    : QFrame(parent) {
   // The classic two-pixel sunken border of a picture box.
   setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   setAutoFillBackground(true);
@@ -17,7 +15,6 @@ FlangePicture::FlangePicture(QWidget* parent)
   pal.setColor(QPalette::Window, Qt::white);
   setPalette(pal);
   setFocusPolicy(Qt::StrongFocus);
-  drawing2x_.setDevicePixelRatio(2.0);
 }
 
 QSize FlangePicture::sizeHint() const {
@@ -29,7 +26,12 @@ void FlangePicture::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);  // the border
   QPainter painter(this);
   painter.setClipRect(contentsRect());
-  const QPixmap& drawing = devicePixelRatioF() > 1.0 ? drawing2x_ : drawing_;
+  const bool sharp = devicePixelRatioF() > 1.0;
+  QPixmap& drawing = sharp ? drawing2x_ : drawing_;
+  if (drawing.isNull()) {
+    drawing.load(QString::fromLatin1(sharp ? assets::kDrawing2xPath : assets::kDrawingPath));
+    drawing.setDevicePixelRatio(sharp ? 2.0 : 1.0);
+  }
   painter.drawPixmap(contentsRect().topLeft(), drawing);
 }
 

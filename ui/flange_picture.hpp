@@ -22,7 +22,8 @@ class FlangePicture : public QFrame {
  private:
   // One drawing for ordinary screens and one with twice the pixels for
   // screens with two device pixels to a logical pixel, so that lines and
-  // letters stay sharp instead of being enlarged.
+  // letters stay sharp instead of being enlarged. Each is decoded when first
+  // painted, so start-up decodes neither and a screen loads only its own.
   QPixmap drawing_;
   QPixmap drawing2x_;
 };

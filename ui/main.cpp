@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "font_config_warm_up.hpp"
 #include "program.hpp"
 
 namespace {
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
+  flange::ui::FontConfigWarmUp fontConfig;
   QApplication app(argc, argv);
+  fontConfig.Wait();
   return flange::ui::RunProgram();
 }
