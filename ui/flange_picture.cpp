@@ -6,8 +6,7 @@
 
 namespace flange::ui {
 
-FlangePicture::FlangePicture(QWidget* parent)
-    : QFrame(parent) {
+FlangePicture::FlangePicture(QWidget* parent) : QFrame(parent) {
   // The classic two-pixel sunken border of a picture box.
   setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   setAutoFillBackground(true);
