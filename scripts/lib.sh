@@ -26,9 +26,10 @@ need_packages() {
     "${missing[@]}" >/dev/null
 }
 
-# What building the program needs, and what it needs to look right.
+# What building the program needs, and what it needs to look right: the Song
+# and Kai faces of the labels and buttons, the sans-serif face of the fields.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev)
-FONT_PACKAGES=(fonts-arphic-uming fonts-arphic-ukai)
+FONT_PACKAGES=(fonts-arphic-uming fonts-arphic-ukai fonts-dejavu-core)
 # What the test suites need besides: GoogleTest, Google Benchmark, a German
 # locale to prove locale independence, an X server for the window tests, X
 # input and clipboard tools for the end-to-end test, and the Latin face the
