@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
 
-need_packages dpkg-dev desktop-file-utils appstream xvfb xauth xdotool
+# dpkg-shlibdeps (dpkg-dev) and file find the shared libraries the .deb needs.
+need_packages dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool
 build=build/release
 [ -x "$build/ui/flange-weight" ] || { echo "run scripts/test.sh first" >&2; exit 1; }
 
