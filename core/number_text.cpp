@@ -79,33 +79,7 @@ struct NumberSpan {
   bool negative = false;
   bool fullWidth = false;
   bool found = false;  // at least one mantissa digit
-
-  // The number as digits x 10^exponent, while that is exact: at most 19
-  // mantissa digits and an exponent of few digits.
-  std::uint64_t digits = 0;
-  int digitCount = 0;
-  long long exponent = 0;
 };
-
-// Exactly representable powers of ten.
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// The value of a span when one multiplication or division of exact doubles
-// gives it, which IEEE arithmetic then rounds correctly; false otherwise.
-bool ExactValue(const NumberSpan& span, double& value) {
-  constexpr std::uint64_t kLargestExactInteger = std::uint64_t{1} << 53;
-  if (span.digitCount > 19 || span.digits > kLargestExactInteger || span.exponent < -22 ||
-      span.exponent > 22) {
-    return false;
-  }
-  const double digits = static_cast<double>(span.digits);
-  value = span.exponent >= 0 ? digits * kPowersOfTen[span.exponent]
-                             : digits / kPowersOfTen[-span.exponent];
-  if (span.negative) value = -value;
-  return true;
-}
 
 NumberSpan FindLeadingNumber(const char* p, const char* end) {
   NumberSpan span;
@@ -128,43 +102,18 @@ NumberSpan FindLeadingNumber(const char* p, const char* end) {
   }
 
   bool seenPoint = false;
-  int fractionDigits = 0;
-  // Accumulates one mantissa digit while the digits stay exact.
-  const auto addDigit = [&](char digit) {
-    span.found = true;
-    if (span.digitCount < 20) {
-      span.digits = span.digits * 10 + static_cast<unsigned>(digit - '0');
-      ++span.digitCount;
-      fractionDigits += seenPoint;
-    }
-  };
-  while (p < end) {
-    // Plain ASCII is by far the most common: it takes the short way.
-    const char c = *p;
-    if (IsDigit(c)) {
-      addDigit(c);
-      ++p;
-      continue;
-    }
-    if (c == '.' && !seenPoint) {
-      seenPoint = true;
-      ++p;
-      continue;
-    }
+  for (; p < end; p += ch.length) {
     ch = ReadNumberChar(p, end);
-    if (ch.length == 1) break;  // any other single byte ends the number
     if (IsDigit(ch.ascii)) {
-      addDigit(ch.ascii);
+      span.found = true;
     } else if (ch.ascii == '.' && !seenPoint) {
       seenPoint = true;
     } else {
       break;
     }
-    span.fullWidth = true;
-    p += ch.length;
+    span.fullWidth |= ch.length > 1;
   }
   span.end = p;
-  span.exponent = -fractionDigits;
   if (!span.found || p == end) return span;
 
   // An exponent counts only when at least one digit follows the letter.
@@ -172,26 +121,21 @@ NumberSpan FindLeadingNumber(const char* p, const char* end) {
   if (ch.ascii != 'E' && ch.ascii != 'e') return span;
   bool exponentFullWidth = ch.length > 1;
   const char* q = p + ch.length;
-  bool negativeExponent = false;
   if (q < end) {
     const NumberChar sign = ReadNumberChar(q, end);
     if (sign.ascii == '+' || sign.ascii == '-') {
-      negativeExponent = sign.ascii == '-';
       exponentFullWidth |= sign.length > 1;
       q += sign.length;
     }
   }
   const char* digitsStart = q;
-  long long exponent = 0;
   for (; q < end; q += ch.length) {
     ch = ReadNumberChar(q, end);
     if (!IsDigit(ch.ascii)) break;
-    if (exponent < 1'000'000) exponent = exponent * 10 + (ch.ascii - '0');
     exponentFullWidth |= ch.length > 1;
   }
   if (q == digitsStart) return span;
   span.end = q;
-  span.exponent += negativeExponent ? -exponent : exponent;
   span.fullWidth |= exponentFullWidth;
   return span;
 }
@@ -249,6 +193,10 @@ void AppendExponent(std::string& out, int exponent) {
   out.append(digits, written.ptr);
 }
 
+// Exactly representable powers of ten, as far as 15 fraction digits need.
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 // Most fields hold nothing but a plain number: ASCII digits with at most one
 // point. Such a text is read here in one short loop; any other text (blanks,
 // signs, exponents, units, full-width forms, long or tiny numbers) returns
@@ -284,7 +232,6 @@ double ParseLeadingNumber(std::string_view text) {
 
   const NumberSpan span = FindLeadingNumber(text.data(), text.data() + text.size());
   if (!span.found) return 0.0;
-  if (ExactValue(span, value)) return value;
 
   std::string folded;
   std::string_view ascii(span.begin, static_cast<std::size_t>(span.end - span.begin));
