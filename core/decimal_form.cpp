@@ -34,6 +34,12 @@ constexpr std::uint64_t kPowersOfTen[] = {1ULL,
 constexpr std::uint64_t kSmallestFifteenDigits = kPowersOfTen[kSignificantDigits - 1];
 constexpr std::uint64_t kBeyondFifteenDigits = kPowersOfTen[kSignificantDigits];
 
+// Keeps the digits up to the last non-zero one.
+void DropTrailingZeros(DecimalForm& form) {
+  while (form.count > 1 && form.digits[form.count - 1] == '0')
+    --form.count;
+}
+
 // Stores the 15-digit integer `digits` (10^14 <= digits < 10^15) as the
 // form's digits, without trailing zeros.
 void StoreDigits(std::uint64_t digits, DecimalForm& form) {
@@ -42,8 +48,7 @@ void StoreDigits(std::uint64_t digits, DecimalForm& form) {
     digits /= 10;
   }
   form.count = kSignificantDigits;
-  while (form.count > 1 && form.digits[form.count - 1] == '0')
-    --form.count;
+  DropTrailingZeros(form);
 }
 
 // The magnitudes that results usually have, 1e-4 <= |value| < 1e15, rounded
@@ -101,8 +106,7 @@ DecimalForm GeneralForm(double value) {
   form.digits[0] = *p;
   std::memcpy(form.digits + 1, p + 2, kSignificantDigits - 1);
   form.count = kSignificantDigits;
-  while (form.count > 1 && form.digits[form.count - 1] == '0')
-    --form.count;
+  DropTrailingZeros(form);
   int exponent = 0;
   for (const char* q = e + 2; q < written.ptr; ++q)
     exponent = exponent * 10 + (*q - '0');
