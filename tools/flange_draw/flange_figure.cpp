@@ -112,6 +112,18 @@ void DrawHorizontalDimension(PixelCanvas& canvas, int line_y, int left_x, int ri
   DrawArrowhead(canvas, Along::kX, right_x, line_y, -1);
 }
 
+// A vertical dimension right of the body: the line between two horizontal
+// extension lines that run from the body (`top_from`, `bottom_from`) to two
+// pixels beyond the line, arrowheads inside.
+void DrawRightDimension(PixelCanvas& canvas, int line_x, int top_y, int top_from, int bottom_y,
+                        int bottom_from) {
+  canvas.HorizontalHairline(top_y, top_from, line_x + 4, kDimension);
+  canvas.HorizontalHairline(bottom_y, bottom_from, line_x + 4, kDimension);
+  canvas.VerticalHairline(line_x, top_y, bottom_y, kDimension);
+  DrawArrowhead(canvas, Along::kY, top_y, line_x, +1);
+  DrawArrowhead(canvas, Along::kY, bottom_y, line_x, -1);
+}
+
 void DrawDimensions(PixelCanvas& canvas) {
   // Diameters, read across the drawing; extension lines leave the body at its
   // edge pixels (the half pixel on the body's side at 2x).
@@ -142,24 +154,12 @@ void DrawDimensions(PixelCanvas& canvas) {
   DrawArrowhead(canvas, Along::kY, underside_y, fc_x, -1);
 
   // H: the overall height on the right, from the raised face to the neck end.
-  const int h_total_x = LowHalf(355);
-  const int end_y = HighHalf(298);
-  canvas.HorizontalHairline(face_y, LowHalf(273), h_total_x + 4, kDimension);
-  canvas.HorizontalHairline(end_y, LowHalf(258), h_total_x + 4, kDimension);
-  canvas.VerticalHairline(h_total_x, face_y, end_y, kDimension);
-  DrawArrowhead(canvas, Along::kY, face_y, h_total_x, +1);
-  DrawArrowhead(canvas, Along::kY, end_y, h_total_x, -1);
+  DrawRightDimension(canvas, LowHalf(355), face_y, LowHalf(273), HighHalf(298), LowHalf(258));
 
   // h: the taper alone, from the plate's underside to where the hub ends. Its
   // upper extension line lies along the underside itself, across the right
   // bolt hole's closing face.
-  const int h_hub_x = LowHalf(292);
-  const int taper_end_y = HighHalf(283);
-  canvas.HorizontalHairline(underside_y, LowHalf(274), h_hub_x + 4, kDimension);
-  canvas.HorizontalHairline(taper_end_y, LowHalf(258), h_hub_x + 4, kDimension);
-  canvas.VerticalHairline(h_hub_x, underside_y, taper_end_y, kDimension);
-  DrawArrowhead(canvas, Along::kY, underside_y, h_hub_x, +1);
-  DrawArrowhead(canvas, Along::kY, taper_end_y, h_hub_x, -1);
+  DrawRightDimension(canvas, LowHalf(292), underside_y, LowHalf(274), HighHalf(283), LowHalf(258));
 }
 
 struct Letter {
