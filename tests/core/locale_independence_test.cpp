@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include <unistd.h>
+
 #include "field_calculation.hpp"
 #include "format_result.hpp"
 #include "number_text.hpp"
@@ -15,15 +17,18 @@
 namespace flange {
 namespace {
 
-// Switches to de_DE.UTF-8, compiling it into a private folder when the
-// machine has not generated it (needs localedef and the locale sources).
+// Switches to de_DE.UTF-8, compiling it into a folder of this test process's
+// own when the machine has not generated it (needs localedef and the locale
+// sources). The folder is per process because ctest runs tests in parallel,
+// and one process must never read a locale another is still writing.
 class DecimalCommaLocale : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-      const std::filesystem::path dir =
-          std::filesystem::temp_directory_path() / "flange-test-locales";
-      std::filesystem::create_directories(dir);
+      dir_ = std::filesystem::temp_directory_path() /
+             ("flange-test-locales-" + std::to_string(::getpid()));
+      std::filesystem::create_directories(dir_);
+      const std::filesystem::path& dir = dir_;
       const std::string command =
           "localedef -i de_DE -f UTF-8 '" + (dir / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
       [[maybe_unused]] const int status = std::system(command.c_str());
@@ -31,7 +36,10 @@ class DecimalCommaLocale : public ::testing::Test {
     }
     ready_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
   }
-  static void TearDownTestSuite() { std::setlocale(LC_ALL, "C"); }
+  static void TearDownTestSuite() {
+    std::setlocale(LC_ALL, "C");
+    if (!dir_.empty()) std::filesystem::remove_all(dir_);
+  }
 
   void SetUp() override {
     ASSERT_TRUE(ready_) << "cannot set de_DE.UTF-8 (install the 'locales' package)";
@@ -39,6 +47,7 @@ class DecimalCommaLocale : public ::testing::Test {
   }
 
   static inline bool ready_ = false;
+  static inline std::filesystem::path dir_;
 };
 
 TEST_F(DecimalCommaLocale, ConversionsIgnoreTheLocale) {
