@@ -36,3 +36,16 @@ FONT_PACKAGES=(fonts-arphic-uming fonts-arphic-ukai fonts-dejavu-core)
 # drawing is redrawn with to check the committed images.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev locales xvfb xauth time libx11-dev xdotool xclip
   imagemagick fonts-urw-base35)
+
+# require_qt_dependencies DEB: fails with a message unless the package's
+# Depends names the Qt 6 Widgets library, proof that the shared-library scan ran.
+require_qt_dependencies() {
+  local depends
+  depends=$(dpkg-deb --field "$1" Depends)
+  echo "Depends: $depends"
+  if ! grep -q 'libqt6widgets6' <<<"$depends"; then
+    echo "$(basename "$0"): $1 does not depend on the Qt 6 libraries: the shared-library" \
+      "scan (dpkg-shlibdeps, file) did not run; the package would not start once installed" >&2
+    return 1
+  fi
+}
