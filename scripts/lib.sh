@@ -2,11 +2,16 @@
 # Sourced, not run.
 
 # Runs a command as root: directly when we are root, through sudo otherwise.
+# Without sudo a non-root user gets one line that says what to do instead of
+# the shell's bare "sudo: command not found".
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then
     "$@"
-  else
+  elif command -v sudo >/dev/null 2>&1; then
     sudo "$@"
+  else
+    echo "$(basename "$0"): packages must be installed first; run this command as root, or install sudo" >&2
+    exit 1
   fi
 }
 
