@@ -1,10 +1,39 @@
 #include "flange_picture.hpp"
 
+#include <QImage>
 #include <QPainter>
+#include <QtMath>
 
 #include "flange_assets.hpp"
 
 namespace flange::ui {
+namespace {
+
+// The drawing for `ratio` device pixels to a logical pixel, in device pixels.
+// Each listed ratio has a drawing of its own, with hairlines and letters made
+// for that pixel grid. A ratio between two is served by the next finer
+// drawing scaled down smoothly, and one beyond the finest by the finest
+// scaled up, so that no line is dropped.
+QPixmap DrawingForRatio(qreal ratio) {
+  const assets::DrawingFile* chosen = &assets::kDrawings.back();
+  for (const assets::DrawingFile& file : assets::kDrawings) {
+    if (file.scale >= ratio - 1e-6) {
+      chosen = &file;
+      break;
+    }
+  }
+  QImage image(QString::fromLatin1(chosen->path));
+  if (qAbs(chosen->scale - ratio) > 1e-6) {
+    const QSize device(qFloor(assets::kDrawingWidth * ratio),
+                       qFloor(assets::kDrawingHeight * ratio));
+    image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  QPixmap pixmap = QPixmap::fromImage(image);
+  pixmap.setDevicePixelRatio(ratio);
+  return pixmap;
+}
+
+}  // namespace
 
 FlangePicture::FlangePicture(QWidget* parent) : QFrame(parent) {
   // The classic two-pixel sunken border of a picture box.
@@ -23,15 +52,23 @@ QSize FlangePicture::sizeHint() const {
 
 void FlangePicture::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);  // the border
-  QPainter painter(this);
-  painter.setClipRect(contentsRect());
-  const bool sharp = devicePixelRatioF() > 1.0;
-  QPixmap& drawing = sharp ? drawing2x_ : drawing_;
-  if (drawing.isNull()) {
-    drawing.load(QString::fromLatin1(sharp ? assets::kDrawing2xPath : assets::kDrawingPath));
-    drawing.setDevicePixelRatio(sharp ? 2.0 : 1.0);
+  const qreal ratio = devicePixelRatioF();
+  if (drawing_.isNull() || drawing_ratio_ != ratio) {
+    drawing_ = DrawingForRatio(ratio);
+    drawing_ratio_ = ratio;
   }
-  painter.drawPixmap(contentsRect().topLeft(), drawing);
+  QPainter painter(this);
+  // At a fractional ratio the inside corner falls between device pixels, and
+  // a drawing placed there would be resampled, losing or smearing its
+  // one-pixel lines. Its corner goes to the nearest device pixel instead, and
+  // each image pixel covers exactly one device pixel.
+  const QTransform to_device = painter.deviceTransform();
+  const QTransform from_device = to_device.inverted();
+  const QRectF inside = to_device.mapRect(QRectF(contentsRect()));
+  const QPointF top_left(qRound(inside.left()), qRound(inside.top()));
+  const QPointF bottom_right(qRound(inside.right()), qRound(inside.bottom()));
+  painter.setClipRect(from_device.mapRect(QRectF(top_left, bottom_right)));
+  painter.drawPixmap(from_device.map(top_left), drawing_);
 }
 
 }  // namespace flange::ui

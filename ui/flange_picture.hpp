@@ -20,12 +20,12 @@ class FlangePicture : public QFrame {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  // One drawing for ordinary screens and one with twice the pixels for
-  // screens with two device pixels to a logical pixel, so that lines and
-  // letters stay sharp instead of being enlarged. Each is decoded when first
-  // painted, so start-up decodes neither and a screen loads only its own.
+  // The drawing in device pixels for the device pixel ratio it was made
+  // for. It is decoded when first painted, so start-up decodes none and a
+  // screen loads only its own; a window moved to a screen of another ratio
+  // loads again.
   QPixmap drawing_;
-  QPixmap drawing2x_;
+  qreal drawing_ratio_ = 0.0;
 };
 
 }  // namespace flange::ui

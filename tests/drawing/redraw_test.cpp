@@ -11,15 +11,16 @@
 namespace flange::drawing_test {
 namespace {
 
-TEST(Redraw, GivesTheCommittedDrawingAtBothResolutions) {
+TEST(Redraw, GivesTheCommittedDrawingAtEveryScale) {
   const QStringList missing = draw::MissingFigureFonts();
   if (!missing.isEmpty()) {
     GTEST_SKIP() << "fonts not installed: " << missing.join(QStringLiteral(", ")).toStdString();
   }
-  EXPECT_EQ(draw::DrawFlangeFigure(1).convertToFormat(QImage::Format_RGB32),
-            LoadImage(QString::fromLatin1(assets::kDrawingPath)));
-  EXPECT_EQ(draw::DrawFlangeFigure(2).convertToFormat(QImage::Format_RGB32),
-            LoadImage(QString::fromLatin1(assets::kDrawing2xPath)));
+  for (const assets::DrawingFile& file : assets::kDrawings) {
+    EXPECT_EQ(draw::DrawFlangeFigure(file.scale).convertToFormat(QImage::Format_RGB32),
+              LoadImage(QString::fromLatin1(file.path)))
+        << file.path;
+  }
 }
 
 TEST(Redraw, GivesTheCommittedIcons) {

@@ -41,19 +41,20 @@ QRect Pixels(int x0, int y0, int x1, int y1) {
 // Rows 185 and 298 run across the bore and rows 189 and 241 across the bolt
 // holes, so the bore and each hole are closed white rectangles.
 void DrawBody(PixelCanvas& canvas) {
-  const int s = canvas.scale();
+  const double s = canvas.scale();
   canvas.FillPixels(Pixels(97, 185, 272, 188), kCutMaterial);  // raised face
   // The plate ends one pixel short of the mirror image of its left edge: its
   // width is odd, the bore's even.
   canvas.FillPixels(Pixels(39, 189, 329, 241), kCutMaterial);  // flange plate
   // Tapered hub: the outer surface runs straight from x 100 on row 242 to
-  // x 112 on row 283. Each device row takes the pixels whose centres lie
-  // inside that line, so the 2x slope is the finer staircase of the same line.
-  for (int row = 242 * s; row < 284 * s; ++row) {
+  // x 112 on row 283, and its mirror image about x 185 on the right. Each
+  // device row takes the pixels whose centres lie inside these lines, so a
+  // finer scale draws a finer staircase of the same slope.
+  for (int row = canvas.DeviceStart(242); row < canvas.DeviceStart(284); ++row) {
     const double y = (row + 0.5) / s;
     const double surface = 100.0 + 12.0 * (y - 242.5) / 41.0;
     const int left = static_cast<int>(std::ceil(s * surface - 0.5));
-    const int right = (kMirrorSum + 1) * s - 1 - left;
+    const int right = static_cast<int>(std::floor(s * (kMirrorSum + 1 - surface) - 0.5));
     canvas.FillDevice(QRect(QPoint(left, row), QPoint(right, row)), kCutMaterial);
   }
   canvas.FillPixels(Pixels(112, 284, 257, 298), kCutMaterial);  // straight end
@@ -80,7 +81,8 @@ enum class Along { kX, kY };
 // An arrowhead at the end of a dimension line that meets the extension line at
 // `extension` (half-pixel units), lying on `side` (+1 or -1) of it. At 1x it
 // is the line's end pixel plus a three-pixel mark across the line one pixel
-// further in; at 2x a solid five-pixel-wide triangle in the same place.
+// further in; at finer scales a solid triangle about two and a half pixels
+// long in the same place (five device pixels long and wide at 2x).
 void DrawArrowhead(PixelCanvas& canvas, Along along, int extension, int line, int side) {
   auto mark = [&](int at, int cross0, int cross1) {
     if (along == Along::kX) {
@@ -89,14 +91,16 @@ void DrawArrowhead(PixelCanvas& canvas, Along along, int extension, int line, in
       canvas.FillDevice(QRect(QPoint(cross0, at), QPoint(cross1, at)), kDimension);
     }
   };
+  const int e = canvas.FromHalves(extension);
+  const int l = canvas.FromHalves(line);
   if (canvas.scale() == 1) {
-    const int l = line >> 1;
-    mark((extension >> 1) + 2 * side, l - 1, l + 1);
+    mark(e + 2 * side, l - 1, l + 1);
     return;
   }
-  for (int k = 0; k < 5; ++k) {
+  const long length = std::lround(2.5 * canvas.scale());
+  for (int k = 0; k < length; ++k) {
     const int half_width = (k + 1) / 2;
-    mark(extension + side * (1 + k), line - half_width, line + half_width);
+    mark(e + side * (1 + k), l - half_width, l + half_width);
   }
 }
 
@@ -179,9 +183,14 @@ QRectF CentredOnAxis(double y0, double y1) {
   return Box(kAxis - 1, y0, kAxis, y1);
 }
 
+// A size in pixels at the canvas's scale, in whole device pixels.
+int AtScale(const PixelCanvas& canvas, int pixels) {
+  return static_cast<int>(std::lround(pixels * canvas.scale()));
+}
+
 void DrawLetters(PixelCanvas& canvas) {
-  const int s = canvas.scale();
-  const QFont font = RequireFont(kLetterFont, kLetterPixelSize * s);
+  const double s = canvas.scale();
+  const QFont font = RequireFont(kLetterFont, AtScale(canvas, kLetterPixelSize));
   const Letter letters[] = {
       {"D", Box(178, 80, 188, 92), false},   {"d", CentredOnAxis(108, 120), false},
       {"B", CentredOnAxis(138, 150), false}, {"dk", Box(60, 138, 77, 150), false},
@@ -201,12 +210,12 @@ void DrawLetters(PixelCanvas& canvas) {
 }
 
 void DrawTitle(PixelCanvas& canvas) {
-  const int s = canvas.scale();
-  const QFont chinese = RequireFont(kTitleChineseFont, kTitleChinesePixelSize * s);
-  const QFont latin = RequireFont(kLetterFont, kTitleLatinPixelSize * s);
-  const TextMask mask =
-      RenderText({{chinese, QString::fromUtf8("带颈对焊法兰"), 0},
-                  {latin, QStringLiteral("(WN)"), kTitleLatinGap * s, kTitleLatinRise * s}});
+  const double s = canvas.scale();
+  const QFont chinese = RequireFont(kTitleChineseFont, AtScale(canvas, kTitleChinesePixelSize));
+  const QFont latin = RequireFont(kLetterFont, AtScale(canvas, kTitleLatinPixelSize));
+  const TextMask mask = RenderText({{chinese, QString::fromUtf8("带颈对焊法兰"), 0},
+                                    {latin, QStringLiteral("(WN)"), AtScale(canvas, kTitleLatinGap),
+                                     AtScale(canvas, kTitleLatinRise)}});
   const QRectF box = Box(102, 24, 262, 43);
   canvas.StampCentred(mask, QRectF(box.x() * s, box.y() * s, box.width() * s, box.height() * s),
                       kTitle);
@@ -225,7 +234,7 @@ QStringList MissingFigureFonts() {
   return missing;
 }
 
-QImage DrawFlangeFigure(int scale) {
+QImage DrawFlangeFigure(double scale) {
   PixelCanvas canvas(kFigureWidth, kFigureHeight, scale);
   DrawBody(canvas);
   DrawCentreLine(canvas, HighHalf(184), 178, 306, 10);  // flange axis

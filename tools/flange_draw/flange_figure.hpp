@@ -11,11 +11,14 @@ namespace flange::draw {
 inline constexpr int kFigureWidth = 376;
 inline constexpr int kFigureHeight = 421;
 
-// The drawing at 1x (376 x 421) or 2x (752 x 842) from one geometry: at 2x the
-// areas cover the same pixels, lines are hairlines one device pixel wide and
-// letters and slopes are drawn with the finer pixels. 24-bit RGB.
+// The drawing at a device scale of 1 or more, a multiple of 1/4, from one
+// geometry: 376 x 421 at 1x, floor(376 * s) x floor(421 * s) device pixels
+// at scale s. Pixel p covers device pixels floor(p * s) to
+// floor((p + 1) * s) - 1, so the areas cover the same pixels at every scale;
+// above 1x lines are hairlines one device pixel wide inside their pixel's
+// span, and letters and slopes are drawn with the finer pixels. 24-bit RGB.
 // Throws std::runtime_error if a font it is set in is missing.
-QImage DrawFlangeFigure(int scale);
+QImage DrawFlangeFigure(double scale);
 
 // The font families the drawing needs that are not installed, each with the
 // Debian package that brings it; empty when it can be drawn.

@@ -3,6 +3,7 @@
 // The program is run by hand when the drawing changes; the build only uses
 // the committed files.
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -13,6 +14,7 @@
 #include <stdexcept>
 
 #include "app_icon_art.hpp"
+#include "flange_assets.hpp"
 #include "flange_figure.hpp"
 
 namespace {
@@ -46,8 +48,10 @@ int main(int argc, char** argv) {
     if (!dir.mkpath(QStringLiteral("icon"))) {
       throw std::runtime_error("cannot create " + dir.filePath("icon").toStdString());
     }
-    Save(flange::draw::DrawFlangeFigure(1), dir, QStringLiteral("flange.png"));
-    Save(flange::draw::DrawFlangeFigure(2), dir, QStringLiteral("flange@2x.png"));
+    for (const flange::assets::DrawingFile& drawing : flange::assets::kDrawings) {
+      Save(flange::draw::DrawFlangeFigure(drawing.scale), dir,
+           QFileInfo(QString::fromLatin1(drawing.path)).fileName());
+    }
     for (int size : flange::draw::kIconSizes) {
       Save(flange::draw::DrawAppIcon(size), dir,
            QStringLiteral("icon/flange_icon_%1.png").arg(size));

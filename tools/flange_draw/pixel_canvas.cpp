@@ -11,15 +11,25 @@
 
 namespace flange::draw {
 
-PixelCanvas::PixelCanvas(int width, int height, int scale)
-    : image_(width * scale, height * scale, QImage::Format_RGB32), scale_(scale) {
+PixelCanvas::PixelCanvas(int width, int height, double scale) : scale_(scale) {
+  image_ = QImage(DeviceStart(width), DeviceStart(height), QImage::Format_RGB32);
   image_.fill(qRgb(255, 255, 255));
 }
 
+int PixelCanvas::DeviceStart(int pixel) const {
+  return static_cast<int>(std::floor(pixel * scale_));
+}
+
+int PixelCanvas::FromHalves(int halves) const {
+  const int pixel = halves >> 1;
+  return (halves & 1) == 0 ? DeviceStart(pixel) : DeviceStart(pixel + 1) - 1;
+}
+
 void PixelCanvas::FillPixels(const QRect& pixels, QRgb colour) {
-  FillDevice(QRect(pixels.x() * scale_, pixels.y() * scale_, pixels.width() * scale_,
-                   pixels.height() * scale_),
-             colour);
+  FillDevice(
+      QRect(QPoint(DeviceStart(pixels.left()), DeviceStart(pixels.top())),
+            QPoint(DeviceStart(pixels.right() + 1) - 1, DeviceStart(pixels.bottom() + 1) - 1)),
+      colour);
 }
 
 void PixelCanvas::FillDevice(const QRect& device, QRgb colour) {

@@ -15,10 +15,12 @@ namespace flange::draw {
 
 struct TextMask;
 
-// The drawing is laid out on a grid of half pixels: one unit is one device
-// pixel of the double-resolution image and half a pixel of the normal one.
-// A one-pixel line of the normal image sits in pixel p; its double-resolution
-// hairline sits in the lower or upper half of that pixel (2p or 2p + 1).
+// The drawing is laid out on a grid of half pixels. At a device scale s,
+// pixel p covers device pixels floor(p * s) to floor((p + 1) * s) - 1. A
+// one-pixel line of the normal image sits in pixel p; at a finer scale its
+// hairline, one device pixel wide, takes the first device pixel of that span
+// (the lower half, 2p) or the last one (the upper half, 2p + 1). At scale 2 a
+// half is exactly one device pixel.
 constexpr int LowHalf(int pixel) {
   return 2 * pixel;
 }
@@ -28,15 +30,18 @@ constexpr int HighHalf(int pixel) {
 
 class PixelCanvas {
  public:
-  // A white image of width x height pixels at the given scale (1 or 2).
-  PixelCanvas(int width, int height, int scale);
+  // A white image of width x height pixels at a device scale of 1 or more
+  // (a multiple of 1/4, so that every device position is exact).
+  PixelCanvas(int width, int height, double scale);
 
-  int scale() const { return scale_; }
+  double scale() const { return scale_; }
   const QImage& image() const { return image_; }
 
-  // Device pixels from half-pixel grid units: at scale 2 the same number, at
-  // scale 1 the pixel that holds that half.
-  int FromHalves(int halves) const { return scale_ == 2 ? halves : halves >> 1; }
+  // The first device pixel of pixel p: floor(p * scale).
+  int DeviceStart(int pixel) const;
+  // The device pixel of a half-pixel grid unit: the first device pixel of its
+  // pixel for a lower half, the last one for an upper half.
+  int FromHalves(int halves) const;
 
   // Fills whole pixels of the drawing's own grid (scale-independent).
   void FillPixels(const QRect& pixels, QRgb colour);
@@ -58,7 +63,7 @@ class PixelCanvas {
 
  private:
   QImage image_;
-  int scale_;
+  double scale_;
 };
 
 // Text coverage: 0 = background, 255 = fully covered, in device pixels,
