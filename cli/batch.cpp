@@ -1,7 +1,9 @@
 #include "batch.hpp"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,16 @@ namespace flange::cli {
 namespace {
 
 constexpr std::size_t kChunk = 1 << 16;
+
+// Writes "flange-calc: <what>: <reason>" on `err`.
+void ReportStreamError(std::FILE* err, std::string_view what, int errorNumber) {
+  std::string message = "flange-calc: ";
+  message.append(what);
+  message += ": ";
+  message += std::strerror(errorNumber);
+  message += '\n';
+  std::fwrite(message.data(), 1, message.size(), err);
+}
 
 using FieldTexts = std::array<std::string_view, kInputFieldCount>;
 
@@ -62,12 +74,30 @@ class BatchRun {
     if (output_.size() >= kChunk) Flush();
   }
 
+  // Hands the buffered lines to `out`; after a failed write nothing more is
+  // written.
   void Flush() {
-    std::fwrite(output_.data(), 1, output_.size(), out_);
+    if (!lost_) lost_ = !WriteOutput(out_, output_.data(), output_.size(), err_);
     output_.clear();
   }
 
-  int Status() const { return failed_ ? 1 : 0; }
+  // Flushes the buffered lines through `out` to its file.
+  void FlushThrough() {
+    Flush();
+    if (!lost_ && std::fflush(out_) != 0) {
+      lost_ = true;
+      ReportStreamError(err_, "cannot write the results", errno);
+    }
+  }
+
+  void ReadError(int errorNumber) {
+    failed_ = true;
+    FlushThrough();
+    ReportStreamError(err_, "cannot read the input", errorNumber);
+  }
+
+  bool OutputLost() const { return lost_; }
+  int Status() const { return failed_ || lost_ ? 1 : 0; }
 
  private:
   void Report(std::size_t found) {
@@ -92,6 +122,7 @@ class BatchRun {
   std::string output_;
   std::size_t lineNumber_ = 0;
   bool failed_ = false;
+  bool lost_ = false;
 };
 
 }  // namespace
@@ -100,8 +131,16 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err) {
   BatchRun run(out, err);
   std::string pending;  // the unfinished last line of the chunks read so far
   char chunk[kChunk];
-  std::size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, in)) > 0) {
+  for (;;) {
+    const std::size_t n = std::fread(chunk, 1, sizeof chunk, in);
+    if (n == 0) {
+      // An unfinished line cut off by a read error is not calculated.
+      if (std::ferror(in)) {
+        run.ReadError(errno);
+        return run.Status();
+      }
+      break;
+    }
     std::string_view data(chunk, n);
     for (std::size_t newline; (newline = data.find('\n')) != std::string_view::npos;) {
       if (pending.empty()) {
@@ -114,11 +153,26 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err) {
       data.remove_prefix(newline + 1);
     }
     pending.append(data);
+    if (run.OutputLost()) return run.Status();
   }
   if (!pending.empty()) run.Line(pending);
-  run.Flush();
-  std::fflush(out);
+  run.FlushThrough();
   return run.Status();
+}
+
+bool WriteOutput(std::FILE* out, const char* text, std::size_t size, std::FILE* err) {
+  if (std::fwrite(text, 1, size, out) == size) return true;
+  ReportStreamError(err, "cannot write the results", errno);
+  return false;
+}
+
+bool CloseOutput(std::FILE* out, std::FILE* err) {
+  // Every write to `out` reports its own failure, which leaves the stream's
+  // error indicator set: report only a failure that shows first here.
+  const bool reported = std::ferror(out) != 0;
+  if (std::fclose(out) == 0) return !reported;
+  if (!reported) ReportStreamError(err, "cannot write the results", errno);
+  return false;
 }
 
 }  // namespace flange::cli

@@ -11,7 +11,17 @@ namespace flange::cli {
 // tabs, or at commas when a line has no tab; a trailing CR is dropped. Empty
 // lines and lines starting with "#" are copied unchanged. A line without
 // twelve fields is reported on `err` and leaves an empty line in `out`.
-// Returns 0, or 1 when any line was reported.
+// A read error is reported on `err` after the results of the lines before it.
+// When a write to `out` fails, the loss is reported on `err` and reading stops.
+// Returns 0, or 1 when any line, read or write was reported.
 int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err);
+
+// Writes `text` to `out`; when that fails, reports the lost output on `err`
+// and returns false.
+bool WriteOutput(std::FILE* out, const char* text, std::size_t size, std::FILE* err);
+
+// Flushes and closes `out`. When that fails, reports the lost output on `err`
+// (unless a failed write to `out` was reported already) and returns false.
+bool CloseOutput(std::FILE* out, std::FILE* err);
 
 }  // namespace flange::cli

@@ -49,17 +49,23 @@ bool IsOption(std::string_view arg) {
   return arg.starts_with("--") || arg == "-h";
 }
 
+// Writes `text` as the program's whole output: 0, or 1 when it was lost.
+int Output(std::string_view text) {
+  const bool written = flange::cli::WriteOutput(stdout, text.data(), text.size(), stderr);
+  return flange::cli::CloseOutput(stdout, stderr) && written ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const int count = argc - 1;
   if (count == 1) {
     const std::string_view arg = argv[1];
-    if (arg == "--help" || arg == "-h") {
-      Write(stdout, kUsage);
-      return 0;
+    if (arg == "--help" || arg == "-h") return Output(kUsage);
+    if (arg == "--batch") {
+      const int status = flange::cli::RunBatch(stdin, stdout, stderr);
+      return flange::cli::CloseOutput(stdout, stderr) ? status : 1;
     }
-    if (arg == "--batch") return flange::cli::RunBatch(stdin, stdout, stderr);
     return UsageError();
   }
   if (count != flange::kInputFieldCount) return UsageError();
@@ -70,7 +76,5 @@ int main(int argc, char** argv) {
     if (IsOption(texts[static_cast<std::size_t>(i)])) return UsageError();
   }
   const flange::ResultTexts r = flange::CalculateFromFieldTexts(texts);
-  std::string out = "法兰体积 V(cm3): " + r.volume + "\n法兰重量 Wf(Kg): " + r.weight + "\n";
-  Write(stdout, out);
-  return 0;
+  return Output("法兰体积 V(cm3): " + r.volume + "\n法兰重量 Wf(Kg): " + r.weight + "\n");
 }

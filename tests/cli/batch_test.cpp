@@ -2,8 +2,10 @@
 // whatever the chunking of the input.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "batch.hpp"
@@ -17,8 +19,7 @@ struct BatchOutput {
   int status = 0;
 };
 
-BatchOutput RunOn(const std::string& input) {
-  std::FILE* in = fmemopen(const_cast<char*>(input.data()), input.size(), "r");
+BatchOutput RunOn(std::FILE* in) {
   char* outText = nullptr;
   char* errText = nullptr;
   std::size_t outSize = 0;
@@ -35,6 +36,10 @@ BatchOutput RunOn(const std::string& input) {
   std::free(outText);
   std::free(errText);
   return result;
+}
+
+BatchOutput RunOn(const std::string& input) {
+  return RunOn(fmemopen(const_cast<char*>(input.data()), input.size(), "r"));
 }
 
 const std::string kWorked = "220\t158\t110\t18\t8\t132\t115\t20\t3\t52\t12\t7.85";
@@ -82,6 +87,26 @@ TEST(Batch, LinesAcrossReadChunks) {
   const BatchOutput r = RunOn(input);
   EXPECT_EQ(expected, r.out);
   EXPECT_EQ("line 5001: expected 12 fields, found 2\n", r.err);
+}
+
+TEST(Batch, ReadErrorKeepsTheResultsBeforeIt) {
+  // A stream that gives its text, then fails as a bad disk does.
+  std::string text = kWorked + "\n1,2\n" + kWorked;  // the last line is cut off
+  cookie_io_functions_t io{};
+  io.read = [](void* cookie, char* buffer, std::size_t size) -> ssize_t {
+    std::string& rest = *static_cast<std::string*>(cookie);
+    const std::size_t n = rest.copy(buffer, size);
+    rest.erase(0, n);
+    if (n > 0) return static_cast<ssize_t>(n);
+    errno = EIO;
+    return -1;
+  };
+  const BatchOutput r = RunOn(fopencookie(&text, "r", io));
+  EXPECT_EQ("604.75\t4.75\n\n", r.out);
+  EXPECT_EQ("line 2: expected 12 fields, found 2\nflange-calc: cannot read the input: " +
+                std::string(std::strerror(EIO)) + "\n",
+            r.err);
+  EXPECT_EQ(1, r.status);
 }
 
 TEST(Batch, OverflowIsShownNotFatal) {
