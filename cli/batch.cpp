@@ -102,7 +102,7 @@ class BatchRun {
  private:
   void Report(std::size_t found) {
     failed_ = true;
-    Flush();  // keep the error in step with the output lines before it
+    FlushThrough();  // the message follows the output of the lines before it, in one file too
     std::string message = "line ";
     AppendNumber(message, lineNumber_);
     message += ": expected 12 fields, found ";
