@@ -15,6 +15,9 @@ namespace {
 
 constexpr std::size_t kChunk = 1 << 16;
 
+// Spreadsheets start a "CSV UTF-8" file with this byte-order mark.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Writes "flange-calc: <what>: <reason>" on `err`.
 void ReportStreamError(std::FILE* err, std::string_view what, int errorNumber) {
   std::string message = "flange-calc: ";
@@ -54,7 +57,9 @@ class BatchRun {
   BatchRun(std::FILE* out, std::FILE* err) : out_(out), err_(err) { output_.reserve(2 * kChunk); }
 
   void Line(std::string_view line) {
-    ++lineNumber_;
+    if (++lineNumber_ == 1 && line.starts_with(kByteOrderMark)) {
+      line.remove_prefix(kByteOrderMark.size());
+    }
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line.front() == '#') {
       output_.append(line);

@@ -7,7 +7,8 @@
 namespace flange::cli {
 
 // Reads flanges from `in` until its end and writes, for every input line, one
-// line to `out`: the volume text, a tab, the weight text. Fields are split at
+// line to `out`: the volume text, a tab, the weight text. A UTF-8 byte-order
+// mark at the start of the input is skipped. Fields are split at
 // tabs, or at commas when a line has no tab; a trailing CR is dropped. Empty
 // lines and lines starting with "#" are copied unchanged. A line without
 // twelve fields is reported on `err` and leaves an empty line in `out`.

@@ -57,6 +57,22 @@ TEST(Batch, CommentsBlankLinesAndCarriageReturns) {
   EXPECT_EQ(0, r.status);
 }
 
+TEST(Batch, StartOfInput) {
+  const std::string bom = "\xEF\xBB\xBF";  // as spreadsheets write "CSV UTF-8"
+  const struct {
+    std::string input;
+    std::string out;
+  } cases[] = {
+      {bom + kWorked + "\n" + kWorked, "604.75\t4.75\n604.75\t4.75\n"},
+      {bom + "# D\n" + kWorked, "# D\n604.75\t4.75\n"},
+  };
+  for (const auto& c : cases) {
+    const BatchOutput r = RunOn(c.input);
+    EXPECT_EQ(c.out, r.out) << c.input;
+    EXPECT_EQ("", r.err) << c.input;
+  }
+}
+
 TEST(Batch, TabsWinOverCommasOnTheSameLine) {
   // Commas inside tab-separated fields are part of the field text.
   const std::string line = "220,5\t158\t110\t18\t8\t132\t115\t20\t3\t52\t12\t7.85\n";
