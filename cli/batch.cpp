@@ -72,11 +72,17 @@ class BatchRun {
         output_.push_back('\t');
         output_.append(r.weight);
       } else {
-        Report(count);
+        Reject("expected 12 fields, found ", count, "");
       }
     }
-    output_.push_back('\n');
-    if (output_.size() >= kChunk) Flush();
+    EndLine();
+  }
+
+  // A line longer than `limit` bytes, whose text was skipped unread.
+  void LongLine(std::size_t limit) {
+    ++lineNumber_;
+    Reject("longer than ", limit, " bytes");
+    EndLine();
   }
 
   // Hands the buffered lines to `out`; after a failed write nothing more is
@@ -105,15 +111,24 @@ class BatchRun {
   int Status() const { return failed_ || lost_ ? 1 : 0; }
 
  private:
-  void Report(std::size_t found) {
+  // Reports the current line as "line N: <before><n><after>"; its output line
+  // stays empty.
+  void Reject(std::string_view before, std::size_t n, std::string_view after) {
     failed_ = true;
     FlushThrough();  // the message follows the output of the lines before it, in one file too
     std::string message = "line ";
     AppendNumber(message, lineNumber_);
-    message += ": expected 12 fields, found ";
-    AppendNumber(message, found);
+    message += ": ";
+    message += before;
+    AppendNumber(message, n);
+    message += after;
     message += '\n';
     std::fwrite(message.data(), 1, message.size(), err_);
+  }
+
+  void EndLine() {
+    output_.push_back('\n');
+    if (output_.size() >= kChunk) Flush();
   }
 
   static void AppendNumber(std::string& text, std::size_t n) {
@@ -132,9 +147,11 @@ class BatchRun {
 
 }  // namespace
 
-int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err) {
+int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, const BatchOptions& options) {
+  const std::size_t limit = options.maxLineBytes;
   BatchRun run(out, err);
-  std::string pending;  // the unfinished last line of the chunks read so far
+  std::string pending;   // the unfinished last line of the chunks read so far
+  bool tooLong = false;  // it is over the limit: the rest of its text is skipped, not held
   char chunk[kChunk];
   for (;;) {
     const std::size_t n = std::fread(chunk, 1, sizeof chunk, in);
@@ -148,19 +165,32 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err) {
     }
     std::string_view data(chunk, n);
     for (std::size_t newline; (newline = data.find('\n')) != std::string_view::npos;) {
-      if (pending.empty()) {
-        run.Line(data.substr(0, newline));  // whole in the chunk: read in place
+      const std::string_view end = data.substr(0, newline);
+      if (tooLong || pending.size() + end.size() > limit) {
+        run.LongLine(limit);
+      } else if (pending.empty()) {
+        run.Line(end);  // whole in the chunk: read in place
       } else {
-        pending.append(data.substr(0, newline));
+        pending.append(end);
         run.Line(pending);
-        pending.clear();
       }
+      pending.clear();
+      tooLong = false;
       data.remove_prefix(newline + 1);
     }
-    pending.append(data);
+    tooLong = tooLong || pending.size() + data.size() > limit;
+    if (tooLong) {
+      pending.clear();
+    } else {
+      pending.append(data);
+    }
     if (run.OutputLost()) return run.Status();
   }
-  if (!pending.empty()) run.Line(pending);
+  if (tooLong) {
+    run.LongLine(limit);
+  } else if (!pending.empty()) {
+    run.Line(pending);
+  }
   run.FlushThrough();
   return run.Status();
 }

@@ -19,7 +19,7 @@ struct BatchOutput {
   int status = 0;
 };
 
-BatchOutput RunOn(std::FILE* in) {
+BatchOutput RunOn(std::FILE* in, const BatchOptions& options = {}) {
   char* outText = nullptr;
   char* errText = nullptr;
   std::size_t outSize = 0;
@@ -27,7 +27,7 @@ BatchOutput RunOn(std::FILE* in) {
   std::FILE* out = open_memstream(&outText, &outSize);
   std::FILE* err = open_memstream(&errText, &errSize);
   BatchOutput result;
-  result.status = RunBatch(in, out, err);
+  result.status = RunBatch(in, out, err, options);
   std::fclose(out);
   std::fclose(err);
   if (in) std::fclose(in);
@@ -38,8 +38,8 @@ BatchOutput RunOn(std::FILE* in) {
   return result;
 }
 
-BatchOutput RunOn(const std::string& input) {
-  return RunOn(fmemopen(const_cast<char*>(input.data()), input.size(), "r"));
+BatchOutput RunOn(const std::string& input, const BatchOptions& options = {}) {
+  return RunOn(fmemopen(const_cast<char*>(input.data()), input.size(), "r"), options);
 }
 
 const std::string kWorked = "220\t158\t110\t18\t8\t132\t115\t20\t3\t52\t12\t7.85";
@@ -123,6 +123,30 @@ TEST(Batch, ReadErrorKeepsTheResultsBeforeIt) {
                 std::string(std::strerror(EIO)) + "\n",
             r.err);
   EXPECT_EQ(1, r.status);
+}
+
+TEST(Batch, OverlongLinesAreReportedAndSkipped) {
+  const std::size_t mib = 1 << 20;  // the default limit
+  const std::string atLimit = kWorked + std::string(mib - kWorked.size(), 'x');  // 7.85xx…: 7.85
+  const struct {
+    std::size_t limit;
+    std::string input;
+    std::string out;
+    std::string err;
+  } cases[] = {
+      {mib, atLimit + "\n" + atLimit + "x\n" + kWorked, "604.75\t4.75\n\n604.75\t4.75\n",
+       "line 2: longer than 1048576 bytes\n"},
+      {mib, kWorked + "\n" + atLimit + "x", "604.75\t4.75\n\n",
+       "line 2: longer than 1048576 bytes\n"},
+      {50, std::string(51, '9') + "\n" + kWorked, "\n604.75\t4.75\n",
+       "line 1: longer than 50 bytes\n"},
+  };
+  for (const auto& c : cases) {
+    const BatchOutput r = RunOn(c.input, {.maxLineBytes = c.limit});
+    EXPECT_EQ(c.out, r.out) << c.limit;
+    EXPECT_EQ(c.err, r.err) << c.limit;
+    EXPECT_EQ(1, r.status) << c.limit;
+  }
 }
 
 TEST(Batch, OverflowIsShownNotFatal) {
