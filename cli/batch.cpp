@@ -1,5 +1,6 @@
 #include "batch.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -149,12 +150,13 @@ class BatchRun {
 
 int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, const BatchOptions& options) {
   const std::size_t limit = options.maxLineBytes;
+  const std::size_t readBytes = std::clamp<std::size_t>(options.readBytes, 1, kChunk);
   BatchRun run(out, err);
   std::string pending;   // the unfinished last line of the chunks read so far
   bool tooLong = false;  // it is over the limit: the rest of its text is skipped, not held
   char chunk[kChunk];
   for (;;) {
-    const std::size_t n = std::fread(chunk, 1, sizeof chunk, in);
+    const std::size_t n = std::fread(chunk, 1, readBytes, in);
     if (n == 0) {
       // An unfinished line cut off by a read error is not calculated.
       if (std::ferror(in)) {

@@ -11,6 +11,9 @@ struct BatchOptions {
   // A longer input line is reported and leaves an empty output line; its text
   // is skipped without being held, so memory stays flat whatever the input.
   std::size_t maxLineBytes = std::size_t{1} << 20;
+  // Input is read in blocks of this many bytes (1 to 65536); lines that
+  // straddle two blocks are joined.
+  std::size_t readBytes = std::size_t{1} << 16;
 };
 
 // Reads flanges from `in` until its end and writes, for every input line, one
