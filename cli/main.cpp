@@ -6,7 +6,9 @@
 // Each argument is read exactly as the window reads a field ("100mm" is 100,
 // an empty argument is 0), and the results are the texts the window shows.
 #include <array>
+#include <charconv>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,7 @@ namespace {
 constexpr std::string_view kUsage =
     "Usage: flange-calc D d B dk Nb N A C f H h density\n"
     "       flange-calc --batch < flanges.tsv\n"
+    "       flange-calc --help | --version\n"
     "\n"
     "Volume (cm3) and weight (kg) of a weld-neck flange.\n"
     "  D   flange outer diameter, mm       d   raised-face outer diameter, mm\n"
@@ -31,17 +34,21 @@ constexpr std::string_view kUsage =
     "--batch reads one flange a line from standard input, the twelve fields\n"
     "separated by tabs (or by commas on a line without tabs), and writes one\n"
     "line per input line: volume, a tab, weight. Empty lines and lines starting\n"
-    "with # are copied. A line without twelve fields is reported on standard\n"
-    "error, leaves an empty output line, and makes the exit status 1.\n"
+    "with # are copied; a UTF-8 byte-order mark at the start is skipped. A line\n"
+    "without twelve fields or longer than 1048576 bytes is reported on standard\n"
+    "error and leaves an empty output line.\n"
+    "\n"
+    "Exit status: 0 done, 1 a line was reported or the input could not be read\n"
+    "or the results could not be written, 2 wrong arguments.\n"
     "\n"
     "Example: flange-calc 220 158 110 18 8 132 115 20 3 52 12 7.85\n";
 
-void Write(std::FILE* stream, std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
-}
-
-int UsageError() {
-  Write(stderr, kUsage);
+// Says what was wrong with the arguments and where the help is: exit status 2.
+int UsageError(std::string_view problem) {
+  std::string message = "flange-calc: ";
+  message += problem;
+  message += "\nTry 'flange-calc --help'.\n";
+  std::fwrite(message.data(), 1, message.size(), stderr);
   return 2;
 }
 
@@ -49,28 +56,44 @@ bool IsOption(std::string_view arg) {
   return arg.starts_with("--") || arg == "-h";
 }
 
+// Writes `text` as the program's whole output: 0, or 1 when it was lost.
+int Output(std::string_view text) {
+  const bool written = flange::cli::WriteOutput(stdout, text.data(), text.size(), stderr);
+  return flange::cli::CloseOutput(stdout, stderr) && written ? 0 : 1;
+}
+
+// Runs the one option given alone.
+int RunOption(std::string_view option) {
+  if (option == "--help" || option == "-h") return Output(kUsage);
+  if (option == "--version") return Output("flange-calc " FLANGE_VERSION "\n");
+  if (option == "--batch") {
+    const int status = flange::cli::RunBatch(stdin, stdout, stderr);
+    return flange::cli::CloseOutput(stdout, stderr) ? status : 1;
+  }
+  return UsageError("unknown option '" + std::string(option) + "'");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int count = argc - 1;
-  if (count == 1) {
-    const std::string_view arg = argv[1];
-    if (arg == "--help" || arg == "-h") {
-      Write(stdout, kUsage);
-      return 0;
-    }
-    if (arg == "--batch") return flange::cli::RunBatch(stdin, stdout, stderr);
-    return UsageError();
+  const std::span<char*> args(argv + 1, static_cast<std::size_t>(argc - 1));
+  for (const std::string_view arg : args) {
+    if (!IsOption(arg)) continue;
+    if (args.size() == 1) return RunOption(arg);
+    const bool known = arg == "--batch" || arg == "--help" || arg == "-h" || arg == "--version";
+    return UsageError(known ? "'" + std::string(arg) + "' takes no other arguments"
+                            : "unknown option '" + std::string(arg) + "'");
   }
-  if (count != flange::kInputFieldCount) return UsageError();
+  if (args.size() != flange::kInputFieldCount) {
+    char count[24];
+    const auto end = std::to_chars(count, count + sizeof count, args.size()).ptr;
+    return UsageError("expected the 12 values D d B dk Nb N A C f H h density, found " +
+                      std::string(count, end));
+  }
 
   std::array<std::string_view, flange::kInputFieldCount> texts;
-  for (int i = 0; i < count; ++i) {
-    texts[static_cast<std::size_t>(i)] = argv[i + 1];
-    if (IsOption(texts[static_cast<std::size_t>(i)])) return UsageError();
-  }
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    texts[i] = args[i];
   const flange::ResultTexts r = flange::CalculateFromFieldTexts(texts);
-  std::string out = "法兰体积 V(cm3): " + r.volume + "\n法兰重量 Wf(Kg): " + r.weight + "\n";
-  Write(stdout, out);
-  return 0;
+  return Output("法兰体积 V(cm3): " + r.volume + "\n法兰重量 Wf(Kg): " + r.weight + "\n");
 }

@@ -13,7 +13,8 @@ cmake --build --preset fuzz
 
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-for pair in parse_leading_number:parse format_result:format calculate_from_field_texts:calculate; do
+for pair in parse_leading_number:parse format_result:format calculate_from_field_texts:calculate \
+    batch:batch; do
   target=fuzz_${pair%%:*}
   seeds=fuzz/seeds/${pair##*:}
   mkdir -p "$corpus/$target"

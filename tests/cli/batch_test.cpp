@@ -2,8 +2,10 @@
 // whatever the chunking of the input.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "batch.hpp"
@@ -17,8 +19,7 @@ struct BatchOutput {
   int status = 0;
 };
 
-BatchOutput RunOn(const std::string& input) {
-  std::FILE* in = fmemopen(const_cast<char*>(input.data()), input.size(), "r");
+BatchOutput RunOn(std::FILE* in, const BatchOptions& options = {}) {
   char* outText = nullptr;
   char* errText = nullptr;
   std::size_t outSize = 0;
@@ -26,7 +27,7 @@ BatchOutput RunOn(const std::string& input) {
   std::FILE* out = open_memstream(&outText, &outSize);
   std::FILE* err = open_memstream(&errText, &errSize);
   BatchOutput result;
-  result.status = RunBatch(in, out, err);
+  result.status = RunBatch(in, out, err, options);
   std::fclose(out);
   std::fclose(err);
   if (in) std::fclose(in);
@@ -35,6 +36,10 @@ BatchOutput RunOn(const std::string& input) {
   std::free(outText);
   std::free(errText);
   return result;
+}
+
+BatchOutput RunOn(const std::string& input, const BatchOptions& options = {}) {
+  return RunOn(fmemopen(const_cast<char*>(input.data()), input.size(), "r"), options);
 }
 
 const std::string kWorked = "220\t158\t110\t18\t8\t132\t115\t20\t3\t52\t12\t7.85";
@@ -50,6 +55,22 @@ TEST(Batch, CommentsBlankLinesAndCarriageReturns) {
   const BatchOutput r = RunOn("# D\td\tB\n\r\n" + kWorked + "\r\n\n# end");
   EXPECT_EQ("# D\td\tB\n\n604.75\t4.75\n\n# end\n", r.out);
   EXPECT_EQ(0, r.status);
+}
+
+TEST(Batch, StartOfInput) {
+  const std::string bom = "\xEF\xBB\xBF";  // as spreadsheets write "CSV UTF-8"
+  const struct {
+    std::string input;
+    std::string out;
+  } cases[] = {
+      {bom + kWorked + "\n" + kWorked, "604.75\t4.75\n604.75\t4.75\n"},
+      {bom + "# D\n" + kWorked, "# D\n604.75\t4.75\n"},
+  };
+  for (const auto& c : cases) {
+    const BatchOutput r = RunOn(c.input);
+    EXPECT_EQ(c.out, r.out) << c.input;
+    EXPECT_EQ("", r.err) << c.input;
+  }
 }
 
 TEST(Batch, TabsWinOverCommasOnTheSameLine) {
@@ -82,6 +103,50 @@ TEST(Batch, LinesAcrossReadChunks) {
   const BatchOutput r = RunOn(input);
   EXPECT_EQ(expected, r.out);
   EXPECT_EQ("line 5001: expected 12 fields, found 2\n", r.err);
+}
+
+TEST(Batch, ReadErrorKeepsTheResultsBeforeIt) {
+  // A stream that gives its text, then fails as a bad disk does.
+  std::string text = kWorked + "\n1,2\n" + kWorked;  // the last line is cut off
+  cookie_io_functions_t io{};
+  io.read = [](void* cookie, char* buffer, std::size_t size) -> ssize_t {
+    std::string& rest = *static_cast<std::string*>(cookie);
+    const std::size_t n = rest.copy(buffer, size);
+    rest.erase(0, n);
+    if (n > 0) return static_cast<ssize_t>(n);
+    errno = EIO;
+    return -1;
+  };
+  const BatchOutput r = RunOn(fopencookie(&text, "r", io));
+  EXPECT_EQ("604.75\t4.75\n\n", r.out);
+  EXPECT_EQ("line 2: expected 12 fields, found 2\nflange-calc: cannot read the input: " +
+                std::string(std::strerror(EIO)) + "\n",
+            r.err);
+  EXPECT_EQ(1, r.status);
+}
+
+TEST(Batch, OverlongLinesAreReportedAndSkipped) {
+  const std::size_t mib = 1 << 20;  // the default limit
+  const std::string atLimit = kWorked + std::string(mib - kWorked.size(), 'x');  // 7.85xx…: 7.85
+  const struct {
+    std::size_t limit;
+    std::string input;
+    std::string out;
+    std::string err;
+  } cases[] = {
+      {mib, atLimit + "\n" + atLimit + "x\n" + kWorked, "604.75\t4.75\n\n604.75\t4.75\n",
+       "line 2: longer than 1048576 bytes\n"},
+      {mib, kWorked + "\n" + atLimit + "x", "604.75\t4.75\n\n",
+       "line 2: longer than 1048576 bytes\n"},
+      {50, std::string(51, '9') + "\n" + kWorked, "\n604.75\t4.75\n",
+       "line 1: longer than 50 bytes\n"},
+  };
+  for (const auto& c : cases) {
+    const BatchOutput r = RunOn(c.input, {.maxLineBytes = c.limit});
+    EXPECT_EQ(c.out, r.out) << c.limit;
+    EXPECT_EQ(c.err, r.err) << c.limit;
+    EXPECT_EQ(1, r.status) << c.limit;
+  }
 }
 
 TEST(Batch, OverflowIsShownNotFatal) {

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# flange-calc under the redirections that shells and supervisors give it: a
+# lost output or an unreadable input fails loudly, and messages stay in step
+# with the results in one file.
+#   streams.sh PROGRAM CASE
+set -u
+calc=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+worked=220,158,110,18,8,132,115,20,3,52,12,7.85
+args=(220 158 110 18 8 132 115 20 3 52 12 7.85)
+lost='flange-calc: cannot write the results'
+unread='flange-calc: cannot read the input'
+want_out=
+
+# A pipe on descriptor 3 whose reader has already exited; SIGPIPE is ignored,
+# as under many supervisors, so a write to it fails with EPIPE.
+dead_pipe() {
+  trap '' PIPE
+  exec 3> >(true)
+  wait $!
+}
+
+case $2 in
+  batch_to_full) "$calc" --batch <<< "$worked" > /dev/full 2> "$work/err"
+    status=$? want_err="$lost: No space left on device" ;;
+  single_to_full) "$calc" "${args[@]}" > /dev/full 2> "$work/err"
+    status=$? want_err="$lost: No space left on device" ;;
+  batch_to_closed) "$calc" --batch <<< "$worked" >&- 2> "$work/err"
+    status=$? want_err="$lost: Bad file descriptor" ;;
+  single_to_closed) "$calc" "${args[@]}" >&- 2> "$work/err"
+    status=$? want_err="$lost: Bad file descriptor" ;;
+  batch_to_broken_pipe)  # endless input: passes only if reading stops
+    dead_pipe; "$calc" --batch < <(yes "$worked" 2> /dev/null) >&3 2> "$work/err"
+    status=$? want_err="$lost: Broken pipe" ;;
+  single_to_broken_pipe) dead_pipe; "$calc" "${args[@]}" >&3 2> "$work/err"
+    status=$? want_err="$lost: Broken pipe" ;;
+  read_directory) "$calc" --batch < / > "$work/out" 2> "$work/err"
+    status=$? want_err="$unread: Is a directory" ;;
+  read_closed) "$calc" --batch <&- > "$work/out" 2> "$work/err"
+    status=$? want_err="$unread: Bad file descriptor" ;;
+  messages_in_step)
+    printf '%s\n1,2\n%s\n' "$worked" "$worked" | "$calc" --batch > "$work/out" 2>&1
+    status=$? want_err=
+    want_out=$'604.75\t4.75\nline 2: expected 12 fields, found 2\n\n604.75\t4.75' ;;
+  *) echo "unknown case $2" >&2; exit 2 ;;
+esac
+touch "$work/out" "$work/err"
+err=$(cat "$work/err") out=$(cat "$work/out")
+[ "$status" = 1 ] && [ "$err" = "$want_err" ] && [ "$out" = "$want_out" ] && exit 0
+printf 'status %s (want 1)\nstderr [%s]\nwant   [%s]\nstdout [%s]\nwant   [%s]\n' \
+  "$status" "$err" "$want_err" "$out" "$want_out" >&2
+exit 1
