@@ -155,11 +155,15 @@ QString LabelWords(const QString& labelText) {
   return labelText.left(dots) + u' ' + labelText.mid(symbol);
 }
 
-// A group box's caption sits on its etched border line, with the controls
-// placed from the box's top-left corner below it. Qt's default style on Linux
+// The classic Windows look, for the controls whose look the layout fixes: a
+// group box's caption sits on its etched border line, with the controls
+// placed from the box's top-left corner below it (Qt's default style on Linux
 // draws the caption above a separate frame instead, which pushes the frame
-// down onto the first row of fields; the classic Windows style has the look.
-QStyle* GroupBoxStyle() {
+// down onto the first row of fields); a text field sits in the two-pixel
+// sunken 3D border; the calculate button's face is painted flat in its colour
+// inside the raised 3D bevel, with a dotted focus rectangle, where the default
+// style paints rounded frames and a gradient.
+QStyle* ClassicStyle() {
   static QStyle* const style = QStyleFactory::create(QStringLiteral("Windows"));
   return style;
 }
@@ -185,7 +189,7 @@ void Form1::CreateControls() {
     // Font first: the caption is measured again on every change of style
     // or caption, and measuring it in any other font would be wasted.
     frame->setFont(fonts.frame);
-    frame->setStyle(GroupBoxStyle());
+    frame->setStyle(ClassicStyle());
     frame->setTitle(QString::fromUtf8(caption));
     forms::Place(*frame, place);
   }
@@ -197,6 +201,7 @@ void Form1::CreateControls() {
     auto* field = new forms::TextBox(container(row.container));
     field->setObjectName(QStringLiteral("txtIn(%1)").arg(row.index));
     field->setFont(fonts.field);
+    field->setStyle(ClassicStyle());
     forms::Place(*field, row.place);
     txtIn_[row.index] = field;
   };
@@ -230,6 +235,7 @@ void Form1::CreateControls() {
   command8_->setObjectName(QStringLiteral("Command8"));
   command8_->setFont(fonts.calculate);
   SetColour(*command8_, QPalette::Button, Qt::cyan);
+  command8_->setStyle(ClassicStyle());
   forms::Place(*command8_, kCommand8Place);
 
   for (QPushButton* button : {command0_, command8_}) {

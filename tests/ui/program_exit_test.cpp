@@ -3,6 +3,7 @@
 // line. Each case runs the program in a child process and looks at how that
 // process ended.
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -87,19 +88,43 @@ class ProgramExitTest : public QObject {
     QCOMPARE(ended.code, 0);
   }
 
-  void withoutADisplaySaysSoInOneLine() {
+  // No display, or one that cannot be reached: one line that says how to run
+  // the program as it was started under xvfb-run, and status 1, not an abort.
+  void withoutAUsableDisplaySaysSoInOneLine_data() {
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("waylandDisplay");
+    int unused = 99;
+    while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(unused))) {
+      ++unused;
+    }
+    QTest::newRow("none set") << QString() << QString();
+    QTest::newRow("no X server there") << QStringLiteral(":%1").arg(unused) << QString();
+    QTest::newRow("malformed DISPLAY") << QStringLiteral("no-display") << QString();
+    QTest::newRow("stale WAYLAND_DISPLAY") << QString() << QStringLiteral("wayland-gone");
+  }
+  void withoutAUsableDisplaySaysSoInOneLine() {
+    QFETCH(QString, display);
+    QFETCH(QString, waylandDisplay);
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
       environment.remove(name);
     }
+    if (!display.isEmpty()) {
+      environment.insert("DISPLAY", display);
+    }
+    if (!waylandDisplay.isEmpty()) {
+      environment.insert("WAYLAND_DISPLAY", waylandDisplay);
+      environment.insert("XDG_SESSION_TYPE", "wayland");
+    }
     program.setProcessEnvironment(environment);
     const Ended ended = RunToEnd(program, FLANGE_WEIGHT_EXECUTABLE, {});
     QVERIFY(ended.finished);
+    QCOMPARE(ended.status, QProcess::NormalExit);
     QCOMPARE(ended.code, 1);
     QCOMPARE(ended.standardError.count(u'\n'), 1);
     QVERIFY2(ended.standardError.contains("no display") &&
-                 ended.standardError.contains("xvfb-run -a flange-weight"),
+                 ended.standardError.contains("xvfb-run -a " FLANGE_WEIGHT_EXECUTABLE "\n"),
              qPrintable(ended.standardError));
   }
 

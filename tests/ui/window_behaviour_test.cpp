@@ -15,6 +15,7 @@
 
 using flange::ui::Form1;
 using namespace flange::ui::testing;
+using QMapIntString = QMap<int, QString>;
 
 class WindowBehaviourTest : public QObject {
   Q_OBJECT
@@ -66,6 +67,32 @@ class WindowBehaviourTest : public QObject {
     QTest::mouseClick(&form.Command8(), Qt::LeftButton);
     QCOMPARE(form.txtIn(13).text(), QStringLiteral("604.75"));
     QCOMPARE(form.txtIn(14).text(), QStringLiteral("0.0"));
+  }
+
+  // A result too long for its field shows from its first character, sign and
+  // all, as every text the program writes does; the text itself stays whole.
+  void longResultsShowFromTheirFirstCharacter_data() {
+    QTest::addColumn<QMap<int, QString>>("inputs");
+    QTest::addColumn<QString>("volume");
+    QTest::newRow("1500 mm flange")
+        << QMap<int, QString>{{1, "1500"}, {8, "150"}, {12, "7.85"}} << "265071.88";
+    QTest::newRow("negative volume") << QMap<int, QString>{{3, "1000"}, {10, "100"}} << "-78539.82";
+  }
+  void longResultsShowFromTheirFirstCharacter() {
+    QFETCH(QMapIntString, inputs);
+    QFETCH(QString, volume);
+    Form1& form = program_.form();
+    for (auto [field, text] : inputs.asKeyValueRange()) {
+      FillFields({{field, text}});
+    }
+    QTest::mouseClick(&form.Command8(), Qt::LeftButton);
+    QLineEdit& result = form.txtIn(13);
+    QCOMPARE(result.text(), volume);
+    QVERIFY(result.fontMetrics().horizontalAdvance(volume) > result.width());
+    // As shown, and as shown once scrolled back to the first character.
+    const QImage shown = result.grab().toImage();
+    result.home(false);
+    QCOMPARE(shown, result.grab().toImage());
   }
 
   // --- Results follow the inputs ----------------------------------------

@@ -233,6 +233,64 @@ class WindowLayoutTest : public QObject {
              form.palette().color(QPalette::Button));
   }
 
+  // The fields and the picture sit in the classic two-pixel sunken border:
+  // the dark shade, then the shadow, along the top and left, and the light
+  // along the bottom and right (dark grey, black and white in the classic
+  // scheme).
+  void fieldsAndPictureHaveTheSunkenBorder() {
+    Form1& form = program_.form();
+    QList<QWidget*> boxes{&form.Picture2()};
+    for (int index = 1; index <= 14; ++index) {
+      boxes << &form.txtIn(index);
+    }
+    for (QWidget* box : boxes) {
+      const QImage image = box->grab().toImage();
+      const QPalette& colours = box->palette();
+      const int w = image.width();
+      const int h = image.height();
+      const std::pair<QPoint, QPalette::ColorRole> edges[] = {
+          {{w / 2, 0}, QPalette::Dark},      {{0, h / 2}, QPalette::Dark},
+          {{w / 2, 1}, QPalette::Shadow},    {{1, h / 2}, QPalette::Shadow},
+          {{w / 2, h - 1}, QPalette::Light}, {{w - 1, h / 2}, QPalette::Light},
+      };
+      for (const auto& [at, role] : edges) {
+        QVERIFY2(image.pixel(at) == colours.color(role).rgb(),
+                 qPrintable(QStringLiteral("%1 at %2,%3: %4, not %5")
+                                .arg(box->objectName())
+                                .arg(at.x())
+                                .arg(at.y())
+                                .arg(image.pixelColor(at).name(), colours.color(role).name())));
+      }
+    }
+  }
+
+  // The calculate button: a flat cyan face inside the raised bevel (the light
+  // along the top and left, the shadow along the bottom and right), and its
+  // look changes when it has the focus.
+  void calculateIsFlatCyanAndShowsTheFocus() {
+    Form1& form = program_.form();
+    QPushButton& button = form.Command8();
+    const QImage image = button.grab().toImage();
+    const QPalette& colours = button.palette();
+    const int w = image.width();
+    const int h = image.height();
+    // Along the left end of the face, top to bottom, and across below the text.
+    for (int y = 4; y < h - 4; ++y) {
+      QCOMPARE(image.pixel(4, y), qRgb(0, 255, 255));
+    }
+    for (int x = 4; x < w - 4; ++x) {
+      QCOMPARE(image.pixel(x, h - 5), qRgb(0, 255, 255));
+    }
+    QCOMPARE(image.pixel(w / 2, 1), colours.color(QPalette::Light).rgb());
+    QCOMPARE(image.pixel(1, h / 2), colours.color(QPalette::Light).rgb());
+    QCOMPARE(image.pixel(w / 2, h - 2), colours.color(QPalette::Shadow).rgb());
+    QCOMPARE(image.pixel(w - 2, h / 2), colours.color(QPalette::Shadow).rgb());
+    ClickInto(form.Command0());
+    Press(Qt::Key_Tab);
+    QCOMPARE(Focused(), &button);
+    QVERIFY(button.grab().toImage() != image);
+  }
+
   void captionsAndTheOnlyTooltip() {
     Form1& form = program_.form();
     QCOMPARE(form.Frame1().title(), QStringLiteral("输入数据"));

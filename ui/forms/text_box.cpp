@@ -15,6 +15,11 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textChanged, this, [this] { events_.RaiseChange(); });
 }
 
+void TextBox::SetText(const QString& text) {
+  setText(text);
+  setCursorPosition(0);
+}
+
 void TextBox::SetSelStart(int start) {
   SetSelectionStart(*this, start);
 }

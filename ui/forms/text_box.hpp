@@ -16,7 +16,10 @@ class TextBox : public QLineEdit {
   InputEvents& Events() { return events_; }
 
   QString Text() const { return text(); }
-  void SetText(const QString& text) { setText(text); }
+  // Writes the text and puts the cursor before its first character, so a
+  // text longer than the field shows from its start (QLineEdit would leave
+  // the cursor at the end and show the end).
+  void SetText(const QString& text);
   // The selection, in characters: setting the start puts the cursor there and
   // selects nothing; setting the length then selects that many from the start.
   void SetSelStart(int start);
