@@ -39,6 +39,9 @@ case $2 in
     status=$? want_err="$unread: Is a directory" ;;
   read_closed) "$calc" --batch <&- > "$work/out" 2> "$work/err"
     status=$? want_err="$unread: Bad file descriptor" ;;
+  endless_line)  # 100 MB without a newline, in 50 MB of address space
+    (ulimit -v 50000; head -c 100000000 /dev/zero | tr '\0' 7 | "$calc" --batch > "$work/out" 2> "$work/err")
+    status=$? want_err="line 1: longer than 1048576 bytes" ;;
   messages_in_step)
     printf '%s\n1,2\n%s\n' "$worked" "$worked" | "$calc" --batch > "$work/out" 2>&1
     status=$? want_err=
