@@ -9,9 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "field_calculation.hpp"
-#include "format_result.hpp"
-#include "number_text.hpp"
+#include "flange/field_calculation.hpp"
+#include "flange/format_result.hpp"
+#include "flange/number_reader.hpp"
+#include "flange/number_writer.hpp"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "field_calculation.hpp"
+#include "flange/field_calculation.hpp"
 
 namespace flange::cli {
 

@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "batch.hpp"
-#include "field_calculation.hpp"
+#include "flange/field_calculation.hpp"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "field_calculation.hpp"
+#include "flange/field_calculation.hpp"
 
-#include "flange_model.hpp"
-#include "format_result.hpp"
-#include "number_text.hpp"
+#include "flange/flange_model.hpp"
+#include "flange/format_result.hpp"
+#include "flange/number_reader.hpp"
 
 namespace flange {
 

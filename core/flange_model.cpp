@@ -1,4 +1,4 @@
-#include "flange_model.hpp"
+#include "flange/flange_model.hpp"
 
 namespace flange {
 
@@ -16,7 +16,15 @@ double Square(double x) {
   return x * x;
 }
 
-}  // namespace
+// Volumes of the pieces in mm3.
+struct FlangePieces {
+  double raisedFace = 0;   // V1
+  double plate = 0;        // V2
+  double hub = 0;          // V3
+  double straightEnd = 0;  // V4
+  double bore = 0;         // V5
+  double boltHoles = 0;    // V6
+};
 
 FlangePieces ComputeFlangePieces(const FlangeDimensions& m) {
   // The order of every operation below is fixed: floating-point association
@@ -33,6 +41,8 @@ FlangePieces ComputeFlangePieces(const FlangeDimensions& m) {
   p.boltHoles = ((QuarterCircle() * Square(m.dk)) * m.C) * m.Nb;
   return p;
 }
+
+}  // namespace
 
 FlangeResult ComputeFlange(const FlangeDimensions& dims) {
   const FlangePieces p = ComputeFlangePieces(dims);

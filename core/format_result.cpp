@@ -1,8 +1,9 @@
-#include "format_result.hpp"
+#include "flange/format_result.hpp"
 
 #include <cmath>
 
-#include "decimal_form.hpp"
+#include "decimal_digits.hpp"
+#include "flange/number_writer.hpp"
 #include "numeric_mask.hpp"
 
 namespace flange {
@@ -15,15 +16,15 @@ namespace {
 // form; since two 15-digit decimals lie far more than a double's precision
 // apart, comparing that double with 1, 1e-5 and 9999999 is the same as
 // comparing the decimal form's digits, which is what these do.
-bool BelowOne(const DecimalForm& t) {
+bool BelowOne(const DecimalDigits& t) {
   return t.exponent < 0;
 }
 
-bool BelowOneHundredThousandth(const DecimalForm& t) {
+bool BelowOneHundredThousandth(const DecimalDigits& t) {
   return t.exponent < -5;
 }
 
-bool BelowSevenNines(const DecimalForm& t) {
+bool BelowSevenNines(const DecimalDigits& t) {
   if (t.exponent != 6) return t.exponent < 6;
   // Seven integer digits: below 9999999 unless all seven are nines.
   for (int i = 0; i < 7; ++i) {
@@ -32,36 +33,26 @@ bool BelowSevenNines(const DecimalForm& t) {
   return false;
 }
 
-// The display masks.
+// The display masks. Ordinary and large values show at least one fraction
+// digit: the display is that of "#######.##" (or "#.###E+##"), and where the
+// rounding to its places leaves no fraction digit, that of "#######.0" (or
+// "#.0E+##"). The "0" in the first fraction place does both at once: a value
+// within half a hundredth (or thousandth) of its rounded figure is within
+// half a tenth of it too, so the digits are the same.
 constexpr NumericMask kZero("0.0");
 constexpr NumericMask kVerySmall("#.###E-##");
 constexpr NumericMask kSmall("0.####");
-constexpr NumericMask kFixedTwoPlaces("#######.##");
-constexpr NumericMask kLargeThreePlaces("#.###E+##");
+constexpr NumericMask kFixed("#######.0#");
+constexpr NumericMask kLarge("#.0##E+##");
 constexpr NumericMask kWholeNumber("####################");
 
 std::string AdaptiveDisplay(double value) {
-  const DecimalForm form = ToDecimalForm(value);
+  const DecimalDigits form = ToDecimalDigits(value);
   if (form.IsZero()) return kZero.Format(form);
-
   if (BelowOne(form)) {
     return BelowOneHundredThousandth(form) ? kVerySmall.Format(form) : kSmall.Format(form);
   }
-  // Ordinary and large values show at least one fraction digit. Where the
-  // rounding to the fraction places of the first mask leaves no fraction digit
-  // (its text equals that of the same mask without fraction places, "123." or
-  // "2.E+7"), the fallback mask with one "0" place gives the same digits with
-  // ".0": a value within half a hundredth (or thousandth) of its rounded
-  // figure is within half a tenth of it too.
-  if (BelowSevenNines(form)) {
-    std::string twoPlaces = kFixedTwoPlaces.Format(form);   // "#######.##"
-    if (twoPlaces.back() == '.') twoPlaces.push_back('0');  // "#######.0"
-    return twoPlaces;
-  }
-  std::string threePlaces = kLargeThreePlaces.Format(form);  // "#.###E+##"
-  const std::size_t exponent = threePlaces.find('E');
-  if (threePlaces[exponent - 1] == '.') threePlaces.insert(exponent, 1, '0');  // "#.0E+##"
-  return threePlaces;
+  return BelowSevenNines(form) ? kFixed.Format(form) : kLarge.Format(form);
 }
 
 }  // namespace
@@ -74,7 +65,7 @@ std::string FormatResult(int mode, double value) {
     case kIntegerPartMode:
       return NumberToText(std::floor(value));
     default:
-      return kWholeNumber.Format(value);
+      return kWholeNumber.Format(ToDecimalDigits(value));
   }
 }
 

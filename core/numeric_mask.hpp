@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "decimal_form.hpp"
+#include "decimal_digits.hpp"
 
 namespace flange {
 
@@ -36,10 +36,9 @@ class NumericMask {
     minimumExponentDigits_ = MinimumDigits(exponentPart_);
   }
 
-  // Formats a finite value: its 15-significant-digit decimal form rounded half
-  // away from zero at the mask's last placeholder. A negative value gets "-".
-  std::string Format(const DecimalForm& value) const;
-  std::string Format(double value) const;
+  // Formats a finite value's 15-significant-digit form, rounded half away
+  // from zero at the mask's last placeholder. A negative value gets "-".
+  std::string Format(const DecimalDigits& value) const;
 
  private:
   std::string_view integerPart_;
@@ -59,12 +58,8 @@ class NumericMask {
                                                : static_cast<int>(placeholders.size() - firstZero);
   }
 
-  class Writer;
-  void FormatFixed(Writer& out, const DecimalForm& value) const;
-  void FormatScientific(Writer& out, const DecimalForm& value) const;
+  void FormatFixed(TextOut& out, const DecimalDigits& value) const;
+  void FormatScientific(TextOut& out, const DecimalDigits& value) const;
 };
-
-// Convenience for a mask given as text.
-std::string FormatWithMask(double value, std::string_view mask);
 
 }  // namespace flange

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "field_calculation.hpp"
+#include "flange/field_calculation.hpp"
 #include "result_alphabet.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -6,8 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "format_result.hpp"
-#include "number_text.hpp"
+#include "flange/format_result.hpp"
+#include "flange/number_reader.hpp"
+#include "flange/number_writer.hpp"
 #include "result_alphabet.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

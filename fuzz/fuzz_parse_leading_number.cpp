@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "number_text.hpp"
+#include "flange/number_reader.hpp"
 #include "result_alphabet.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "number_text.hpp"
+#include "flange/number_writer.hpp"
 
 namespace flange::fuzz {
 

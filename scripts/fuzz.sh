@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 source scripts/lib.sh
 seconds=${1:-60}
 
-need_packages cmake ninja-build clang libclang-rt-14-dev
+need_packages cmake ninja-build clang libclang-rt-14-dev libfast-float-dev libfmt-dev
 CXX=clang++ cmake --preset fuzz -DFLANGE_WERROR=ON >/dev/null
 cmake --build --preset fuzz
 

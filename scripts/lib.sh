@@ -33,7 +33,7 @@ need_packages() {
 
 # What building the program needs, and what it needs to look right: the Song
 # and Kai faces of the labels and buttons, the sans-serif face of the fields.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libfast-float-dev libfmt-dev)
 FONT_PACKAGES=(fonts-arphic-uming fonts-arphic-ukai fonts-dejavu-core)
 # What the test suites need besides: GoogleTest, Google Benchmark, a German
 # locale to prove locale independence, an X server for the window tests, X

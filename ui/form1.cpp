@@ -7,12 +7,12 @@
 #include <string>
 #include <string_view>
 
-#include "field_calculation.hpp"
-#include "flange_model.hpp"
+#include "flange/field_calculation.hpp"
+#include "flange/flange_model.hpp"
+#include "flange/number_writer.hpp"
 #include "forms/combo_box.hpp"
 #include "forms/runtime.hpp"
 #include "forms/text_box.hpp"
-#include "number_text.hpp"
 
 namespace flange::ui {
 

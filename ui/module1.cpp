@@ -1,6 +1,6 @@
 #include "module1.hpp"
 
-#include "flange_model.hpp"
+#include "flange/flange_model.hpp"
 #include "form1.hpp"
 #include "forms/combo_box.hpp"
 

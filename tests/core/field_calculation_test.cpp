@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <initializer_list>
 #include <string_view>
+#include <utility>
 
-#include "field_calculation.hpp"
+#include "flange/field_calculation.hpp"
 
 namespace flange {
 namespace {
@@ -14,84 +16,41 @@ using Texts = std::array<std::string_view, kInputFieldCount>;
 constexpr Texts kWorkedFlange = {"220", "158", "110", "18", "8",  "132",
                                  "115", "20",  "3",   "52", "12", "7.85"};
 
-TEST(CalculateFromFieldTexts, EmptyFieldsGiveZeroResults) {
-  const ResultTexts r = CalculateFromFieldTexts(Texts{});
-  EXPECT_EQ("0.0", r.volume);
-  EXPECT_EQ("0.0", r.weight);
+// `base` with the fields numbered 1 to 12 replaced.
+Texts With(Texts base, std::initializer_list<std::pair<int, std::string_view>> fields) {
+  for (const auto& [field, text] : fields)
+    base[static_cast<std::size_t>(field - 1)] = text;
+  return base;
 }
 
-TEST(CalculateFromFieldTexts, WorkedFlange) {
-  const ResultTexts r = CalculateFromFieldTexts(kWorkedFlange);
-  EXPECT_EQ("604.75", r.volume);
-  EXPECT_EQ("4.75", r.weight);
-}
-
-TEST(CalculateFromFieldTexts, PlateOnlyWeightBelowOneKilogram) {
-  Texts t{};
-  t[0] = "100";
-  t[7] = "10";
-  t[11] = "7.85";
-  const ResultTexts r = CalculateFromFieldTexts(t);
-  EXPECT_EQ("78.54", r.volume);
-  EXPECT_EQ("0.6165", r.weight);
-}
-
-TEST(CalculateFromFieldTexts, NonNumericDensityZeroesOnlyTheWeight) {
-  Texts t = kWorkedFlange;
-  t[11] = "不锈钢";
-  const ResultTexts r = CalculateFromFieldTexts(t);
-  EXPECT_EQ("604.75", r.volume);
-  EXPECT_EQ("0.0", r.weight);
-}
-
-TEST(CalculateFromFieldTexts, FieldsAreReadAsTyped) {
-  Texts t = kWorkedFlange;
-  t[0] = "220mm";
-  t[1] = "  158  ";
-  t[2] = "１１０";  // typed with a Chinese input method
-  t[11] = "7.85 t/m3";
-  const ResultTexts r = CalculateFromFieldTexts(t);
-  EXPECT_EQ("604.75", r.volume);
-  EXPECT_EQ("4.75", r.weight);
-}
-
-TEST(CalculateFromFieldTexts, NegativeResultsAreShownNotRefused) {
-  Texts t = kWorkedFlange;
-  t[2] = "300";  // a bore wider than the plate
-  const ResultTexts r = CalculateFromFieldTexts(t);
-  EXPECT_EQ('-', r.volume.front());
-  EXPECT_EQ('-', r.weight.front());
-}
-
-TEST(CalculateFromFieldTexts, NumbersBeyondRangeShowOverflow) {
-  Texts t = kWorkedFlange;
-  t[0] = "1E400";
-  ResultTexts r = CalculateFromFieldTexts(t);
-  EXPECT_EQ("溢出", r.volume);
-  EXPECT_EQ("溢出", r.weight);
-
-  t = kWorkedFlange;
-  t[0] = "1E200";  // finite, but its square is not
-  r = CalculateFromFieldTexts(t);
-  EXPECT_EQ("溢出", r.volume);
-
-  t = kWorkedFlange;
-  t[11] = "1E400";  // only the weight overflows
-  r = CalculateFromFieldTexts(t);
-  EXPECT_EQ("604.75", r.volume);
-  EXPECT_EQ("溢出", r.weight);
-
-  t = kWorkedFlange;
-  t[9] = "1E400";  // infinite height: bore and straight end cancel to NaN
-  t[8] = "-1E400";
-  r = CalculateFromFieldTexts(t);
-  EXPECT_EQ("溢出", r.volume);
-}
-
-TEST(CalculateFromFieldTexts, UnderflowReadsAsZero) {
-  Texts t = kWorkedFlange;
-  t[11] = "1E-400";
-  EXPECT_EQ("0.0", CalculateFromFieldTexts(t).weight);
+TEST(CalculateFromFieldTexts, ShownResults) {
+  struct Case {
+    Texts texts;
+    std::string_view volume;
+    std::string_view weight;
+  };
+  // Empty fields; the worked flange; the plate alone; a density that is no
+  // number; units, blanks and full-width digits; a negative flange; numbers
+  // beyond range (1E200 is finite, its square is not; an infinite height makes
+  // bore and straight end cancel to not-a-number); a density too small to hold.
+  const Case cases[] = {
+      {Texts{}, "0.0", "0.0"},
+      {kWorkedFlange, "604.75", "4.75"},
+      {With({}, {{1, "100"}, {8, "10"}, {12, "7.85"}}), "78.54", "0.6165"},
+      {With(kWorkedFlange, {{12, "不锈钢"}}), "604.75", "0.0"},
+      {With(kWorkedFlange, {{1, "220mm"}, {2, "  158  "}, {3, "１１０"}, {12, "7.85 t/m3"}}),
+       "604.75", "4.75"},
+      {With(kWorkedFlange, {{3, "300"}}), "-2576.74", "-20.23"},
+      {With(kWorkedFlange, {{1, "1E400"}}), "溢出", "溢出"},
+      {With(kWorkedFlange, {{1, "1E200"}}), "溢出", "溢出"},
+      {With(kWorkedFlange, {{12, "1E400"}}), "604.75", "溢出"},
+      {With(kWorkedFlange, {{9, "-1E400"}, {10, "1E400"}}), "溢出", "溢出"},
+      {With(kWorkedFlange, {{12, "1E-400"}}), "604.75", "0.0"}};
+  for (const Case& c : cases) {
+    const ResultTexts r = CalculateFromFieldTexts(c.texts);
+    EXPECT_EQ(c.volume, r.volume) << c.texts[0] << " " << c.texts[2] << " " << c.texts[11];
+    EXPECT_EQ(c.weight, r.weight) << c.texts[0] << " " << c.texts[2] << " " << c.texts[11];
+  }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The display text of results: the adaptive mode the window shows, the mask
-// language under it, and the two other modes.
+// The display text of results: every branch of the adaptive mode the window
+// shows, the mask language under it, and the two other modes.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,116 +8,77 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <string_view>
 
-#include "format_result.hpp"
-#include "number_text.hpp"
+#include "decimal_digits.hpp"
+#include "flange/format_result.hpp"
+#include "flange/number_reader.hpp"
 #include "numeric_mask.hpp"
 
 namespace flange {
 namespace {
 
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kMax = std::numeric_limits<double>::max();
+constexpr double kTiniest = std::numeric_limits<double>::denorm_min();
+
 std::string Adaptive(double v) {
   return FormatResult(kAdaptiveMode, v);
 }
 
-TEST(AdaptiveDisplay, EveryMagnitudeBranch) {
+std::string WithMask(double v, std::string_view mask) {
+  return NumericMask(mask).Format(ToDecimalDigits(v));
+}
+
+TEST(FormatResult, Displays) {
   struct Case {
+    int mode;
     double value;
-    const char* text;
+    std::string_view text;
   };
+  // Every branch of the adaptive display (mode 2); its magnitude tests on the
+  // value as its 15 digits read back ("0.####" still rounds 0.99999999999999
+  // up); a mantissa that carries into the exponent; overflow; the integer
+  // part (mode 1) and the whole number (any other mode).
+  // clang-format off
   const Case cases[] = {
-      {0, "0.0"},
-      {1, "1.0"},
-      {123, "123.0"},
-      {123.456, "123.46"},
-      {123.5, "123.5"},
-      {-123, "-123.0"},
-      {9999998.994, "9999998.99"},
-      {9999998.996, "9999999.0"},
-      {9999999, "1.0E+7"},
-      {12345678, "1.235E+7"},
-      {20000000, "2.0E+7"},
-      {0.5, "0.5"},
-      {0.123456, "0.1235"},
-      {0.00001, "0."},
-      {0.0000015, "1.5E-6"},
-      {0.000002, "2.E-6"},
-  };
+      {2, 0, "0.0"}, {2, 1, "1.0"}, {2, 123, "123.0"}, {2, 123.456, "123.46"},
+      {2, 123.5, "123.5"}, {2, -123, "-123.0"}, {2, 9999998.994, "9999998.99"},
+      {2, 9999998.996, "9999999.0"}, {2, 9999999, "1.0E+7"}, {2, 12345678, "1.235E+7"},
+      {2, 20000000, "2.0E+7"}, {2, 0.5, "0.5"}, {2, 0.123456, "0.1235"}, {2, 0.00001, "0."},
+      {2, 0.0000015, "1.5E-6"}, {2, 0.000002, "2.E-6"}, {2, std::nextafter(1.0, 0.0), "1.0"},
+      {2, 0.99999999999999, "1."}, {2, 0.00000999999999999, "1.E-5"},
+      {2, std::nextafter(0.00001, 0.0), "0."}, {2, std::nextafter(9999999.0, 0.0), "1.0E+7"},
+      {2, 9999998.99999999, "9999999.0"}, {2, -9999999, "-1.0E+7"}, {2, -0.000002, "-2.E-6"},
+      {2, -0.0, "0.0"}, {2, kMax, "1.798E+308"}, {2, kTiniest, "4.941E-324"},
+      {2, 9.9999e99, "1.0E+100"}, {2, kInf, "溢出"}, {2, -kInf, "溢出"}, {2, std::nan(""), "溢出"},
+      {1, 3.99, "3"}, {1, -3.5, "-4"}, {1, 1e20, "1E+20"}, {1, std::nan(""), "溢出"},
+      {0, 1234.5, "1235"}, {-1, -604.75, "-605"}, {3, 1e20, "100000000000000000000"},
+      {7, kInf, "溢出"}};
+  // clang-format on
   for (const Case& c : cases)
-    EXPECT_EQ(c.text, Adaptive(c.value)) << c.value;
+    EXPECT_EQ(c.text, FormatResult(c.mode, c.value)) << c.mode << " " << c.value;
 }
 
-TEST(AdaptiveDisplay, ThresholdsLookAtTheValueAsItsTextReadsBack) {
-  // Just below 1, but 1 in fifteen digits: shown as a whole number.
-  EXPECT_EQ("1.0", Adaptive(std::nextafter(1.0, 0.0)));
-  EXPECT_EQ("1.0", Adaptive(0.9999999999999999));
-  EXPECT_EQ("1.", Adaptive(0.99999999999999));  // still below 1: "0.####" rounds up
-  EXPECT_EQ("1.E-5", Adaptive(0.00000999999999999));
-  EXPECT_EQ("0.", Adaptive(std::nextafter(0.00001, 0.0)));        // reads back as 1E-05
-  EXPECT_EQ("1.0E+7", Adaptive(std::nextafter(9999999.0, 0.0)));  // reads back as 9999999
-  EXPECT_EQ("9999999.0", Adaptive(9999998.99999999));
-  EXPECT_EQ("-1.0E+7", Adaptive(-9999999));
-  EXPECT_EQ("-0.5", Adaptive(-0.5));
-  EXPECT_EQ("-2.E-6", Adaptive(-0.000002));
-  EXPECT_EQ("0.0", Adaptive(-0.0));
-}
-
-TEST(AdaptiveDisplay, ExtremeMagnitudes) {
-  EXPECT_EQ("1.798E+308", Adaptive(std::numeric_limits<double>::max()));
-  EXPECT_EQ("4.941E-324", Adaptive(std::numeric_limits<double>::denorm_min()));
-  EXPECT_EQ("1.0E+100", Adaptive(1e100));
-  EXPECT_EQ("9.999E+99", Adaptive(9.999e99));
-  EXPECT_EQ("1.0E+100", Adaptive(9.9999e99));  // mantissa carries into the exponent
-}
-
-TEST(AdaptiveDisplay, NonFiniteResultsShowOverflow) {
-  EXPECT_EQ("溢出", Adaptive(std::numeric_limits<double>::infinity()));
-  EXPECT_EQ("溢出", Adaptive(-std::numeric_limits<double>::infinity()));
-  EXPECT_EQ("溢出", Adaptive(std::nan("")));
-  EXPECT_EQ("溢出", FormatResult(kIntegerPartMode, std::nan("")));
-  EXPECT_EQ("溢出", FormatResult(7, std::numeric_limits<double>::infinity()));
-}
-
-TEST(NumericMask, RoundsTheFifteenDigitFormHalfAwayFromZero) {
-  EXPECT_EQ("2.68", FormatWithMask(2.675, "#######.##"));  // the double is 2.67499999...
-  EXPECT_EQ("-2.68", FormatWithMask(-2.675, "#######.##"));
-  EXPECT_EQ("0.0001", FormatWithMask(0.00012345, "0.####"));
-  EXPECT_EQ("0.0002", FormatWithMask(0.00015, "0.####"));
-  EXPECT_EQ("1.", FormatWithMask(0.99995, "0.####"));
-  EXPECT_EQ("10.", FormatWithMask(9.995, "#######.##"));
-  EXPECT_EQ("1.E+1", FormatWithMask(9.9996, "#.###E+##"));
-}
-
-TEST(NumericMask, PlaceholdersAndPoint) {
-  EXPECT_EQ("0.0", FormatWithMask(0.0, "0.0"));
-  EXPECT_EQ("0.", FormatWithMask(0.0, "0.####"));
-  EXPECT_EQ(".5", FormatWithMask(0.5, "#######.##"));  // "#" prints no leading zero
-  EXPECT_EQ("123.", FormatWithMask(123.0, "#######."));
-  EXPECT_EQ("123.0", FormatWithMask(123.0, "#######.0"));
-  EXPECT_EQ("123.1", FormatWithMask(123.1, "#######.##"));
-  EXPECT_EQ("123456789.", FormatWithMask(123456789.0, "#######."));  // more digits than places
-  EXPECT_EQ("1.5", FormatWithMask(1.5, "0.0"));
-  EXPECT_EQ("0.1", FormatWithMask(0.05, "0.0"));
-}
-
-TEST(NumericMask, ScientificMasks) {
-  EXPECT_EQ("1.235E+7", FormatWithMask(12345678.0, "#.###E+##"));
-  EXPECT_EQ("1.E+7", FormatWithMask(12345678.0, "#.E+##"));
-  EXPECT_EQ("1.2E+7", FormatWithMask(12345678.0, "#.0E+##"));
-  EXPECT_EQ("1.5E-6", FormatWithMask(0.0000015, "#.###E-##"));
-  EXPECT_EQ("1.5E6", FormatWithMask(1500000.0, "#.###E-##"));  // "E-" signs only negatives
-  EXPECT_EQ("1.5E+123", FormatWithMask(1.5e123, "#.###E+##"));
-  EXPECT_EQ("-2.5E-300", FormatWithMask(-2.5e-300, "#.###E-##"));
-}
-
-TEST(OtherModes, IntegerPartAndWholeNumber) {
-  EXPECT_EQ("3", FormatResult(kIntegerPartMode, 3.99));
-  EXPECT_EQ("-4", FormatResult(kIntegerPartMode, -3.5));
-  EXPECT_EQ("1E+20", FormatResult(kIntegerPartMode, 1e20));
-  EXPECT_EQ("1235", FormatResult(0, 1234.5));
-  EXPECT_EQ("605", FormatResult(3, 604.75));
-  EXPECT_EQ("-605", FormatResult(-1, -604.75));
-  EXPECT_EQ("100000000000000000000", FormatResult(3, 1e20));
+TEST(NumericMask, RoundsTheFifteenDigitFormAtTheLastPlaceholder) {
+  struct Case {
+    std::string_view mask;
+    double value;
+    std::string_view text;
+  };
+  // 2.675 is 2.67499999... as a double but 2.675 in 15 digits; "#" prints no
+  // leading zero; "E-" signs only negative exponents.
+  // clang-format off
+  const Case cases[] = {
+      {"#######.##", 2.675, "2.68"}, {"#######.##", -2.675, "-2.68"},
+      {"0.####", 0.00015, "0.0002"}, {"0.####", 0.99995, "1."}, {"#######.##", 0.5, ".5"},
+      {"#######.", 0.5, "1."}, {"#######.", 123456789.0, "123456789."}, {"0.0", 0.05, "0.1"},
+      {"#.###E+##", 9.9996, "1.E+1"}, {"#.0E+##", 12345678.0, "1.2E+7"},
+      {"#.###E-##", 1500000.0, "1.5E6"}, {"#.###E+##", 1.5e123, "1.5E+123"},
+      {"#.###E-##", -2.5e-300, "-2.5E-300"}, {"0.00E+00", 0.0, "0.00E+00"}};
+  // clang-format on
+  for (const Case& c : cases)
+    EXPECT_EQ(c.text, WithMask(c.value, c.mask)) << c.mask << " " << c.value;
 }
 
 // The adaptive display step by step as the masks define it: the magnitude
@@ -125,18 +86,18 @@ TEST(OtherModes, IntegerPartAndWholeNumber) {
 // when the first mask shows no fraction digit.
 std::string AdaptiveByDefinition(double v) {
   const double t = ParseLeadingNumber(NumberToText(v));
-  if (t == 0) return FormatWithMask(v, "0.0");
+  if (t == 0) return WithMask(v, "0.0");
   const double a = std::abs(t);
-  if (a < 1.0) return a < 1e-5 ? FormatWithMask(v, "#.###E-##") : FormatWithMask(v, "0.####");
+  if (a < 1.0) return a < 1e-5 ? WithMask(v, "#.###E-##") : WithMask(v, "0.####");
   if (a < 9999999.0) {
-    const std::string first = FormatWithMask(v, "#######.##");
-    return first != FormatWithMask(v, "#######.") ? first : FormatWithMask(v, "#######.0");
+    const std::string first = WithMask(v, "#######.##");
+    return first != WithMask(v, "#######.") ? first : WithMask(v, "#######.0");
   }
-  const std::string first = FormatWithMask(v, "#.###E+##");
-  return first != FormatWithMask(v, "#.E+##") ? first : FormatWithMask(v, "#.0E+##");
+  const std::string first = WithMask(v, "#.###E+##");
+  return first != WithMask(v, "#.E+##") ? first : WithMask(v, "#.0E+##");
 }
 
-TEST(AdaptiveDisplay, AgreesWithTheMaskByMaskDefinition) {
+TEST(FormatResult, AdaptiveAgreesWithTheMaskByMaskDefinition) {
   std::mt19937_64 random(7);
   std::uniform_real_distribution<double> exponent(-12, 14);
   std::uniform_int_distribution<int> places(0, 6);
@@ -147,15 +108,14 @@ TEST(AdaptiveDisplay, AgreesWithTheMaskByMaskDefinition) {
     ASSERT_EQ(AdaptiveByDefinition(v), Adaptive(v)) << v;
   }
   for (double edge : {1.0, 1e-5, 9999999.0, 0.5, 10.0, 999.995, 9.9995e7}) {
-    for (double v : {std::nextafter(edge, 0.0), edge, std::nextafter(edge, 2 * edge)}) {
+    for (double v : {std::nextafter(edge, 0.0), edge, std::nextafter(edge, 2 * edge)})
       EXPECT_EQ(AdaptiveByDefinition(v), Adaptive(v)) << v;
-    }
   }
 }
 
 // Reading a shown result back gives the value to within half a unit of the
 // last place shown, after the value's rounding to fifteen digits.
-TEST(AdaptiveDisplay, ReadsBackWithinHalfAUnitOfTheLastPlace) {
+TEST(FormatResult, AdaptiveReadsBackWithinHalfAUnitOfTheLastPlace) {
   std::mt19937_64 random(20261206);
   std::uniform_real_distribution<double> exponent(-300, 300);
   std::uniform_real_distribution<double> mantissa(1, 10);
@@ -176,9 +136,7 @@ TEST(AdaptiveDisplay, ReadsBackWithinHalfAUnitOfTheLastPlace) {
     // The place of the last digit shown.
     const std::size_t e = shown.find('E');
     const std::string mantissaText = shown.substr(0, e);
-    const std::size_t point = mantissaText.find('.');
-    const int fractionDigits = static_cast<int>(mantissaText.size() - point - 1);
-    int lastPlace = -fractionDigits;
+    int lastPlace = -static_cast<int>(mantissaText.size() - mantissaText.find('.') - 1);
     if (e != std::string::npos)
       lastPlace += static_cast<int>(ParseLeadingNumber(shown.substr(e + 1)));
 

@@ -2,9 +2,8 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
-#include "number_text.hpp"
+#include "flange/number_writer.hpp"
 
 namespace flange {
 

@@ -1,8 +1,10 @@
-#include "decimal_form.hpp"
+#include "decimal_digits.hpp"
 
+#include <algorithm>
 #include <charconv>
-#include <cstdint>
 #include <cstring>
+
+#include <fmt/format.h>
 
 namespace flange {
 
@@ -10,39 +12,17 @@ namespace {
 
 __extension__ using Uint128 = unsigned __int128;
 
-constexpr std::uint64_t kPowersOfTen[] = {1ULL,
-                                          10ULL,
-                                          100ULL,
-                                          1000ULL,
-                                          10000ULL,
-                                          100000ULL,
-                                          1000000ULL,
-                                          10000000ULL,
-                                          100000000ULL,
-                                          1000000000ULL,
-                                          10000000000ULL,
-                                          100000000000ULL,
-                                          1000000000000ULL,
-                                          10000000000000ULL,
-                                          100000000000000ULL,
-                                          1000000000000000ULL,
-                                          10000000000000000ULL,
-                                          100000000000000000ULL,
-                                          1000000000000000000ULL,
-                                          10000000000000000000ULL};
-
 constexpr std::uint64_t kSmallestFifteenDigits = kPowersOfTen[kSignificantDigits - 1];
 constexpr std::uint64_t kBeyondFifteenDigits = kPowersOfTen[kSignificantDigits];
 
-// Keeps the digits up to the last non-zero one.
-void DropTrailingZeros(DecimalForm& form) {
+void DropTrailingZeros(DecimalDigits& form) {
   while (form.count > 1 && form.digits[form.count - 1] == '0')
     --form.count;
 }
 
 // Stores the 15-digit integer `digits` (10^14 <= digits < 10^15) as the
 // form's digits, without trailing zeros.
-void StoreDigits(std::uint64_t digits, DecimalForm& form) {
+void StoreDigits(std::uint64_t digits, DecimalDigits& form) {
   for (int i = kSignificantDigits - 1; i >= 0; --i) {
     form.digits[i] = static_cast<char>('0' + digits % 10);
     digits /= 10;
@@ -55,8 +35,8 @@ void StoreDigits(std::uint64_t digits, DecimalForm& form) {
 // to 15 significant digits exactly in integer arithmetic: the double is
 // mantissa x 2^-shift, so value x 10^k is (mantissa x 10^k) / 2^shift, whose
 // quotient and remainder give the rounded digits (half to even on an exact
-// tie, as to_chars does). Returns false for other magnitudes.
-bool FastForm(double value, DecimalForm& form) {
+// tie). Returns false for other magnitudes.
+bool FastForm(double value, DecimalDigits& form) {
   std::uint64_t bits;
   std::memcpy(&bits, &value, sizeof bits);
   const int biasedExponent = static_cast<int>((bits >> 52) & 0x7FF);
@@ -89,38 +69,78 @@ bool FastForm(double value, DecimalForm& form) {
   }
 }
 
-// Any other finite value, from to_chars' correctly rounded "-d.dddde+XX".
-DecimalForm GeneralForm(double value) {
-  DecimalForm form;
+// Any other finite value, from the correctly rounded "-d.dddde+XX" of fmt,
+// which, unlike printf, never looks at the locale.
+DecimalDigits GeneralForm(double value) {
+  DecimalDigits form;
   char text[40];
-  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,
-                                     kSignificantDigits - 1);
+  const char* const end = fmt::format_to(text, "{:.14e}", value);
   const char* p = text;
   if (*p == '-') {
     form.negative = true;
     ++p;
   }
-  const char* e = written.ptr - 3;  // the exponent has two or three digits
-  while (*e != 'e')
-    --e;
   form.digits[0] = *p;
   std::memcpy(form.digits + 1, p + 2, kSignificantDigits - 1);
   form.count = kSignificantDigits;
   DropTrailingZeros(form);
+  const char* const letter = p + kSignificantDigits + 1;  // "e+XX" or "e-XXX"
   int exponent = 0;
-  for (const char* q = e + 2; q < written.ptr; ++q)
+  for (const char* q = letter + 2; q < end; ++q)
     exponent = exponent * 10 + (*q - '0');
-  form.exponent = e[1] == '-' ? -exponent : exponent;
+  form.exponent = letter[1] == '-' ? -exponent : exponent;
   return form;
 }
 
 }  // namespace
 
-DecimalForm ToDecimalForm(double value) {
-  DecimalForm form;
+DecimalDigits ToDecimalDigits(double value) {
+  DecimalDigits form;
   if (value == 0) return form;
   if (FastForm(value, form)) return form;
   return GeneralForm(value);
+}
+
+DecimalDigits DecimalDigits::RoundedTo(int keep) const {
+  DecimalDigits r;
+  r.negative = negative;
+  r.exponent = exponent;
+  if (keep < 0 || IsZero()) return r;  // rounds to zero
+  r.count = std::min(keep, count);
+  std::copy(digits, digits + r.count, r.digits);
+  if (keep >= count || digits[keep] < '5') return r;
+
+  int i = keep - 1;
+  while (i >= 0 && r.digits[i] == '9') {
+    r.digits[i] = '0';
+    --i;
+  }
+  if (i >= 0) {
+    ++r.digits[i];
+  } else {
+    // 9...9 (or nothing, when keep is 0) carried into a new first digit:
+    // 10...0 one place higher.
+    std::copy_backward(r.digits, r.digits + r.count, r.digits + r.count + 1);
+    r.digits[0] = '1';
+    ++r.count;
+    ++r.exponent;
+  }
+  return r;
+}
+
+void TextOut::PutExponent(int exponent, bool signPositive, int minimumDigits) {
+  Put('E');
+  if (exponent < 0) {
+    Put('-');
+  } else if (signPositive) {
+    Put('+');
+  }
+  char digits[16];
+  const auto written =
+      std::to_chars(digits, digits + sizeof digits, exponent < 0 ? -exponent : exponent);
+  for (int pad = minimumDigits - static_cast<int>(written.ptr - digits); pad > 0; --pad)
+    Put('0');
+  Put(digits, written.ptr);
 }
 
 }  // namespace flange

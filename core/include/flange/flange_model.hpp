@@ -32,18 +32,6 @@ struct FlangeResult {
   double Wf = 0;  // weight, kg
 };
 
-// Volumes of the pieces in mm3, kept apart so that each can be checked.
-struct FlangePieces {
-  double raisedFace = 0;   // V1
-  double plate = 0;        // V2
-  double hub = 0;          // V3
-  double straightEnd = 0;  // V4
-  double bore = 0;         // V5
-  double boltHoles = 0;    // V6
-};
-
-FlangePieces ComputeFlangePieces(const FlangeDimensions& dims);
-
 // Pure: no state, no failure path; every combination of doubles is accepted.
 FlangeResult ComputeFlange(const FlangeDimensions& dims);
 
