@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTimer>
 
 #include "forms/controls.hpp"
 #include "module1.hpp"
@@ -73,13 +72,6 @@ int RunSuite(int argc, char** argv, QObject& suite) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
   QApplication app(argc, argv);
-  QTimer modalGuard;
-  QObject::connect(&modalGuard, &QTimer::timeout, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      modal->close();
-    }
-  });
-  modalGuard.start(200);
   return QTest::qExec(&suite, argc, argv);
 }
 

@@ -35,7 +35,7 @@ void Fill(int field, const QString& text);
 void FillWorkedFlange(int count = 12);
 
 // Runs a test object on the offscreen platform unless the command line names
-// another (-platform xcb), and never lets a modal dialog block the run.
+// another (-platform xcb).
 int RunSuite(int argc, char** argv, QObject& suite);
 
 }  // namespace flange::ui::testing
