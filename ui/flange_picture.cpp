@@ -53,22 +53,22 @@ QSize FlangePicture::sizeHint() const {
 void FlangePicture::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);  // the border
   const qreal ratio = devicePixelRatioF();
-  if (drawing_.isNull() || drawing_ratio_ != ratio) {
+  if (drawing_.isNull() || drawingRatio_ != ratio) {
     drawing_ = DrawingForRatio(ratio);
-    drawing_ratio_ = ratio;
+    drawingRatio_ = ratio;
   }
   QPainter painter(this);
   // At a fractional ratio the inside corner falls between device pixels, and
   // a drawing placed there would be resampled, losing or smearing its
   // one-pixel lines. Its corner goes to the nearest device pixel instead, and
   // each image pixel covers exactly one device pixel.
-  const QTransform to_device = painter.deviceTransform();
-  const QTransform from_device = to_device.inverted();
-  const QRectF inside = to_device.mapRect(QRectF(contentsRect()));
-  const QPointF top_left(qRound(inside.left()), qRound(inside.top()));
-  const QPointF bottom_right(qRound(inside.right()), qRound(inside.bottom()));
-  painter.setClipRect(from_device.mapRect(QRectF(top_left, bottom_right)));
-  painter.drawPixmap(from_device.map(top_left), drawing_);
+  const QTransform toDevice = painter.deviceTransform();
+  const QTransform fromDevice = toDevice.inverted();
+  const QRectF inside = toDevice.mapRect(QRectF(contentsRect()));
+  const QPointF topLeft(qRound(inside.left()), qRound(inside.top()));
+  const QPointF bottomRight(qRound(inside.right()), qRound(inside.bottom()));
+  painter.setClipRect(fromDevice.mapRect(QRectF(topLeft, bottomRight)));
+  painter.drawPixmap(fromDevice.map(topLeft), drawing_);
 }
 
 }  // namespace flange::ui

@@ -25,7 +25,7 @@ class FlangePicture : public QFrame {
   // screen loads only its own; a window moved to a screen of another ratio
   // loads again.
   QPixmap drawing_;
-  qreal drawing_ratio_ = 0.0;
+  qreal drawingRatio_ = 0.0;
 };
 
 }  // namespace flange::ui

@@ -3,6 +3,7 @@
 // a field's text when the focus arrives, calculate and end the program.
 #include "form1.hpp"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <string>
 #include <string_view>
@@ -10,9 +11,7 @@
 #include "flange/field_calculation.hpp"
 #include "flange/flange_model.hpp"
 #include "flange/number_writer.hpp"
-#include "forms/combo_box.hpp"
-#include "forms/runtime.hpp"
-#include "forms/text_box.hpp"
+#include "forms/controls.hpp"
 
 namespace flange::ui {
 
@@ -43,14 +42,15 @@ QLabel& Form1::LabelDT(int index) const {
 void Form1::ConnectHandlers() {
   for (std::int16_t index = kFirstField; index <= kWeightField; ++index) {
     forms::InputEvents& events = txtIn(index).Events();
-    events.OnChange([this, index] { txtIn_Change(index); });
-    events.OnGotFocus([this, index] { txtIn_GotFocus(index); });
-    events.OnKeyPress([this, index](std::int16_t& keyAscii) { txtIn_KeyPress(index, keyAscii); });
+    events.change = [this, index] { txtIn_Change(index); };
+    events.gotFocus = [this, index] { txtIn_GotFocus(index); };
+    events.keyPress = [this, index](std::int16_t& keyAscii) { txtIn_KeyPress(index, keyAscii); };
   }
-  CombCover().Events().OnChange([this] { CombCover_Change(); });
-  CombCover().Events().OnGotFocus([this] { CombCover_GotFocus(); });
-  CombCover().Events().OnKeyPress([this](std::int16_t& keyAscii) { CombCover_KeyPress(keyAscii); });
-  CombCover().OnClick([this] { CombCover_Click(); });
+  forms::InputEvents& events = CombCover().Events();
+  events.change = [this] { CombCover_Change(); };
+  events.gotFocus = [this] { CombCover_GotFocus(); };
+  events.keyPress = [this](std::int16_t& keyAscii) { CombCover_KeyPress(keyAscii); };
+  CombCover().click = [this] { CombCover_Click(); };
   connect(&Command8(), &QPushButton::clicked, this, [this] { Command8_Click(); });
   connect(&Command0(), &QPushButton::clicked, this, [this] { Command0_Click(); });
 }
@@ -125,8 +125,10 @@ void Form1::Command8_Click() {
   txtIn(kWeightField).SetText(QString::fromStdString(results.weight));
 }
 
+// Ends the program with status 0: the event loop stops as soon as this
+// handler returns.
 void Form1::Command0_Click() {
-  forms::EndProgram();
+  QCoreApplication::exit(0);
 }
 
 }  // namespace flange::ui

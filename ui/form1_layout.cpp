@@ -12,8 +12,7 @@
 #include "app_icon.hpp"
 #include "flange_picture.hpp"
 #include "form1.hpp"
-#include "forms/combo_box.hpp"
-#include "forms/text_box.hpp"
+#include "forms/controls.hpp"
 
 namespace flange::ui {
 namespace {
@@ -110,7 +109,9 @@ QFont MakeFont(const QStringList& faces, double points, QFont::Weight weight,
   QFont font;
   font.setFamilies(FirstInstalled(faces));
   font.setStyleHint(hint);
-  font.setPixelSize(forms::PointsToPixels(points));
+  // Sizes in pixels at 96 dpi (a point is 4/3 of a pixel), so that text keeps
+  // its proportion to the fixed control sizes whatever the desktop's font dpi.
+  font.setPixelSize(static_cast<int>(points * 96.0 / 72.0 + 0.5));
   font.setWeight(weight);
   return font;
 }

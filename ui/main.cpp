@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "font_config_warm_up.hpp"
-#include "program.hpp"
+#include "module1.hpp"
 
 namespace {
 
@@ -74,5 +74,5 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   PassOnHeldMessages();
   fontConfig.Wait();
-  return flange::ui::RunProgram();
+  return flange::ui::Module1::RunProgram();
 }

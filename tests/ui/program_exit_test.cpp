@@ -4,15 +4,13 @@
 // process ended.
 #include <QApplication>
 #include <QFile>
-#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 
-#include "program.hpp"
+#include "module1.hpp"
 #include "window_fixture.hpp"
 
-using flange::ui::Form1;
 using namespace flange::ui::testing;
 
 namespace {
@@ -24,45 +22,33 @@ constexpr char kChildSwitch[] = "--run-program-then=";
 int RunProgramAsChild(int argc, char** argv, const QString& action) {
   QApplication app(argc, argv);
   QTimer::singleShot(0, [action] {
-    Form1& form = Form1::Default();
-    if (!QTest::qWaitForWindowExposed(&form)) {
+    if (!QTest::qWaitForWindowExposed(&Window())) {
       QCoreApplication::exit(3);
-      return;
-    }
-    if (action == "fill-then-exit") {
-      for (int index = 1; index <= 12; ++index) {
-        FillFields({{index, kWorkedFlange[index - 1]}});
-      }
-      QTest::mouseClick(&form.Command8(), Qt::LeftButton);
-      QTest::mouseClick(&form.Command0(), Qt::LeftButton);
-    } else if (action == "exit") {
-      QTest::mouseClick(&form.Command0(), Qt::LeftButton);
     } else if (action == "close") {
-      form.close();
+      Window().close();
+    } else {
+      if (action == "fill-then-exit") {
+        FillWorkedFlange();
+        QTest::mouseClick(&Window().Command8(), Qt::LeftButton);
+      }
+      QTest::mouseClick(&Window().Command0(), Qt::LeftButton);
     }
   });
-  return flange::ui::RunProgram();
+  return flange::ui::Module1::RunProgram();
 }
 
-struct Ended {
-  bool finished = false;
-  QProcess::ExitStatus status = QProcess::CrashExit;
-  int code = -1;
-  QString standardError;
-};
-
-Ended RunToEnd(QProcess& process, const QString& program, const QStringList& arguments) {
+// Runs a program to its end and gives its exit code (-1 when it crashed or
+// never ended) and its standard error.
+std::pair<int, QString> RunToEnd(QProcess& process, const QString& program,
+                                 const QStringList& arguments) {
   process.start(program, arguments);
-  Ended ended;
-  ended.finished = process.waitForFinished(30000);
-  if (!ended.finished) {
+  if (!process.waitForFinished(30000)) {
     process.kill();
     process.waitForFinished();
+    return {-1, QString()};
   }
-  ended.status = process.exitStatus();
-  ended.code = process.exitCode();
-  ended.standardError = QString::fromUtf8(process.readAllStandardError());
-  return ended;
+  const int code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  return {code, QString::fromUtf8(process.readAllStandardError())};
 }
 
 }  // namespace
@@ -80,12 +66,10 @@ class ProgramExitTest : public QObject {
   void endsWithStatusZero() {
     QFETCH(QString, action);
     QProcess child;
-    const Ended ended =
-        RunToEnd(child, QCoreApplication::applicationFilePath(),
-                 {kChildSwitch + action, "-platform", QApplication::platformName()});
-    QVERIFY2(ended.finished, "the program did not end");
-    QCOMPARE(ended.status, QProcess::NormalExit);
-    QCOMPARE(ended.code, 0);
+    QCOMPARE(RunToEnd(child, QCoreApplication::applicationFilePath(),
+                      {kChildSwitch + action, "-platform", QApplication::platformName()})
+                 .first,
+             0);
   }
 
   // No display, or one that cannot be reached: one line that says how to run
@@ -118,23 +102,12 @@ class ProgramExitTest : public QObject {
       environment.insert("XDG_SESSION_TYPE", "wayland");
     }
     program.setProcessEnvironment(environment);
-    const Ended ended = RunToEnd(program, FLANGE_WEIGHT_EXECUTABLE, {});
-    QVERIFY(ended.finished);
-    QCOMPARE(ended.status, QProcess::NormalExit);
-    QCOMPARE(ended.code, 1);
-    QCOMPARE(ended.standardError.count(u'\n'), 1);
-    QVERIFY2(ended.standardError.contains("no display") &&
-                 ended.standardError.contains("xvfb-run -a " FLANGE_WEIGHT_EXECUTABLE "\n"),
-             qPrintable(ended.standardError));
-  }
-
-  void startsOnADisplayAndKeepsRunning() {
-    QProcess program;
-    program.start(FLANGE_WEIGHT_EXECUTABLE, {"-platform", QApplication::platformName()});
-    QVERIFY(program.waitForStarted());
-    QVERIFY2(!program.waitForFinished(1500), qPrintable(program.readAllStandardError()));
-    program.kill();
-    program.waitForFinished();
+    const auto [code, standardError] = RunToEnd(program, FLANGE_WEIGHT_EXECUTABLE, {});
+    QCOMPARE(code, 1);
+    QCOMPARE(standardError.count(u'\n'), 1);
+    QVERIFY2(standardError.contains("no display") &&
+                 standardError.endsWith("xvfb-run -a " FLANGE_WEIGHT_EXECUTABLE "\n"),
+             qPrintable(standardError));
   }
 };
 

@@ -1,24 +1,23 @@
 #include "window_fixture.hpp"
 
 #include <QApplication>
-#include <QInputMethodEvent>
+#include <QComboBox>
 #include <QLineEdit>
-#include <QTimer>
 
-#include "forms/combo_box.hpp"
-#include "forms/text_box.hpp"
+#include "forms/controls.hpp"
 #include "module1.hpp"
 
 namespace flange::ui::testing {
 
-bool Program::Start() {
+bool Start() {
   Module1::Main();
-  return QTest::qWaitForWindowActive(&Form1::Default()) && Focused() != nullptr;
+  return QTest::qWaitForWindowActive(&Window()) && Focused() != nullptr;
 }
 
-void Program::Stop() {
+void Stop() {
   Settle();
   Form1::Release();
+  Settle();
 }
 
 void Settle() {
@@ -32,13 +31,9 @@ QWidget* Focused() {
 }
 
 void ClickInto(QWidget& control) {
-  // The list's text part is its own line edit inside the list.
-  QWidget* target = &control;
-  if (auto* list = qobject_cast<QComboBox*>(&control)) {
-    target = list->lineEdit();
-  }
-  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier,
-                    QPoint(target->width() / 2, target->height() / 2));
+  auto* list = qobject_cast<QComboBox*>(&control);
+  QWidget* target = list != nullptr ? list->lineEdit() : &control;
+  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
   Settle();
 }
 
@@ -47,8 +42,6 @@ void Type(const QString& text) {
     if (character.unicode() < 0x80) {
       QTest::keyClick(Focused(), character.toLatin1());
     } else {
-      // A key that types a character beyond ASCII, as a Chinese keyboard
-      // layout delivers it: no key code of its own, just the text.
       QTest::sendKeyEvent(QTest::Click, Focused(), Qt::Key_unknown, QString(character),
                           Qt::NoModifier);
     }
@@ -61,17 +54,16 @@ void Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
   Settle();
 }
 
-void CommitFromInputMethod(const QString& text) {
-  QInputMethodEvent event;
-  event.setCommitString(text);
-  QApplication::sendEvent(Focused(), &event);
-  Settle();
+void Fill(int field, const QString& text) {
+  ClickInto(Window().txtIn(field));
+  Type(text);
 }
 
-void FillFields(std::initializer_list<std::pair<int, QString>> fieldTexts) {
-  for (const auto& [index, text] : fieldTexts) {
-    ClickInto(Form1::Default().txtIn(index));
-    Type(text);
+void FillWorkedFlange(int count) {
+  const QStringList worked{"220", "158", "110", "18", "8",  "132",
+                           "115", "20",  "3",   "52", "12", "7.85"};
+  for (int field = 1; field <= count; ++field) {
+    Fill(field, worked[field - 1]);
   }
 }
 
@@ -80,17 +72,6 @@ int RunSuite(int argc, char** argv, QObject& suite) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
   QApplication app(argc, argv);
-  qInfo("window tests on the %s platform", qPrintable(QApplication::platformName()));
-  // The window opens no dialogs; should one ever appear, close it rather than
-  // wait for a user who is not there.
-  QTimer modalGuard;
-  QObject::connect(&modalGuard, &QTimer::timeout, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      qWarning("closing an unexpected modal window: %s", qPrintable(modal->windowTitle()));
-      modal->close();
-    }
-  });
-  modalGuard.start(200);
   return QTest::qExec(&suite, argc, argv);
 }
 

@@ -10,42 +10,32 @@
 
 namespace flange::ui::testing {
 
-// Starts the program for one test and releases its window afterwards.
-class Program {
- public:
-  // Runs Main and waits until the window is active. False if it never is.
-  [[nodiscard]] bool Start();
-  void Stop();
-  Form1& form() const { return Form1::Default(); }
-};
+// The window of the running program; a suite's init() starts it with Start()
+// (false if the window never becomes active) and its cleanup() stops it.
+[[nodiscard]] bool Start();
+void Stop();
+inline Form1& Window() {
+  return Form1::Default();
+}
 
 // Lets queued work run: the focus events delivered after a click, and the Tab
 // key press that Enter sends.
 void Settle();
-
-// The control that has the keyboard focus.
 QWidget* Focused();
 
 // A left click into a control's text, as a user moving there with the mouse.
 void ClickInto(QWidget& control);
-
-// Keys typed into the control that has the focus, one key press a character.
+// Keys typed into the focused control, one key press a character; characters
+// beyond ASCII come as a Chinese keyboard layout delivers them, text alone.
 void Type(const QString& text);
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-
-// Text committed by an input method into the focused control: the way Chinese
-// text arrives from the keyboard.
-void CommitFromInputMethod(const QString& text);
-
-// Field texts as typed: clicks into each field and types its text.
-void FillFields(std::initializer_list<std::pair<int, QString>> fieldTexts);
-
-// The worked flange of the calculator's documentation, fields 1 to 12.
-inline const QStringList kWorkedFlange = {"220", "158", "110", "18", "8",  "132",
-                                          "115", "20",  "3",   "52", "12", "7.85"};
+// Clicks into a field and types its text.
+void Fill(int field, const QString& text);
+// Fields 1 to `count` of the calculator's worked flange.
+void FillWorkedFlange(int count = 12);
 
 // Runs a test object on the offscreen platform unless the command line names
-// another (-platform xcb), and never lets a modal dialog block the run.
+// another (-platform xcb).
 int RunSuite(int argc, char** argv, QObject& suite);
 
 }  // namespace flange::ui::testing

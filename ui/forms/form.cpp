@@ -4,6 +4,11 @@
 
 namespace flange::ui::forms {
 
+void Place(QWidget& control, const TwipRect& twips) {
+  control.setGeometry(TwipsToPixels(twips.left), TwipsToPixels(twips.top),
+                      TwipsToPixels(twips.width), TwipsToPixels(twips.height));
+}
+
 Form::Form(int clientWidthTwips, int clientHeightTwips) : QWidget(nullptr, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   resize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
@@ -13,18 +18,13 @@ void Form::Show() {
   const bool first = !shownBefore_;
   if (first) {
     shownBefore_ = true;
-    const QRect screenArea = screen()->availableGeometry();
-    move(screenArea.center() - rect().center());
+    move(screen()->availableGeometry().center() - rect().center());
   }
   show();
   activateWindow();
   if (first) {
     setWindowIcon(Icon());
   }
-}
-
-void Place(QWidget& control, const TwipRect& twips) {
-  control.setGeometry(ToPixels(twips));
 }
 
 }  // namespace flange::ui::forms

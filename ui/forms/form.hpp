@@ -1,14 +1,30 @@
-// A top-level window laid out in twips: an ordinary resizable window with the
-// system menu and minimize and maximize boxes, whose controls keep their
-// positions and sizes whatever its size (nothing is laid out again).
+// A top-level window laid out in twips (1/1440 inch): an ordinary resizable
+// window with the system menu and minimize and maximize boxes, whose controls
+// keep their positions and sizes whatever its size (nothing is laid out
+// again). Each control is measured from the inside top-left corner of its
+// container; at 96 dpi 15 twips make one logical pixel.
 #pragma once
 
 #include <QIcon>
 #include <QWidget>
 
-#include "forms/twips.hpp"
-
 namespace flange::ui::forms {
+
+// Not every size of the layout is a whole number of pixels (828 twips are
+// 55.2 px), so each value is rounded to the nearest pixel on its own.
+constexpr int TwipsToPixels(int twips) {
+  return (twips + 7) / 15;
+}
+
+struct TwipRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// Places a control in its container at a position and size given in twips.
+void Place(QWidget& control, const TwipRect& twips);
 
 class Form : public QWidget {
  public:
@@ -31,8 +47,5 @@ class Form : public QWidget {
  private:
   bool shownBefore_ = false;
 };
-
-// Places a control in its container at a position and size given in twips.
-void Place(QWidget& control, const TwipRect& twips);
 
 }  // namespace flange::ui::forms
