@@ -2,6 +2,7 @@
 // and the window icon, addressed by their resource paths.
 #pragma once
 
+#include <QRgb>
 #include <QString>
 
 #include <array>
@@ -28,14 +29,25 @@ inline constexpr std::array<DrawingFile, 7> kDrawings = {{
 // the one for two device pixels to a logical pixel.
 inline constexpr const char* kDrawingPath = kDrawings[0].path;
 inline constexpr const char* kDrawing2xPath = kDrawings[4].path;
+// The drawing's size in pixels at ratio 1: the generator draws it, the window
+// sizes Picture2 by it.
 inline constexpr int kDrawingWidth = 376;
 inline constexpr int kDrawingHeight = 421;
 
-// The window icon is 24 pixels square; the other sizes are for desktops that
-// show larger or smaller icons. The 24-pixel icon also has a double-resolution
-// file ("@2x").
-inline constexpr int kWindowIconSize = 24;
-inline constexpr std::array<int, 7> kIconSizes = {16, 24, 32, 48, 64, 128, 256};
+// The colours of the drawing and of the window icon: white background, light
+// blue for the cut material, red for dimensions, centre lines and letters, and
+// blue for the title and the icon's rim.
+inline constexpr QRgb kBackground = qRgb(255, 255, 255);
+inline constexpr QRgb kCutMaterial = qRgb(127, 191, 255);
+inline constexpr QRgb kDimensionRed = qRgb(255, 0, 0);
+inline constexpr QRgb kTitleBlue = qRgb(0, 0, 255);
+
+// The window icon is FLANGE_WINDOW_ICON_SIZE pixels square and also has a
+// double-resolution file ("@2x"); the other sizes are for desktops that show
+// larger or smaller icons. Both come from the list in CMakeLists.txt, which
+// also names the resource files and the installed icons.
+inline constexpr int kWindowIconSize = FLANGE_WINDOW_ICON_SIZE;
+inline constexpr std::array kIconSizes = {FLANGE_ICON_SIZES};
 
 // ":/assets/icon/flange_icon_<size>.png"
 QString IconPath(int size);

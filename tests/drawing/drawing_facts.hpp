@@ -1,12 +1,13 @@
-// What the flange drawing must show, pixel by pixel, in the pixels of the
-// 376 x 421 image (x to the right, y down, ranges inclusive). The tests of the
-// drawing, of its double-resolution version and of the window all check
-// against these numbers, never against the program that draws the images.
+// What the flange drawing must show, in the pixels of the 376 x 421 image (x to
+// the right, y down, ranges inclusive). The tests of the drawing and of the
+// window check against these numbers, never against the program that draws
+// the images.
 #pragma once
 
 #include <QRect>
 #include <QRgb>
 
+#include <algorithm>
 #include <array>
 
 namespace flange::drawing_test {
@@ -45,35 +46,25 @@ inline constexpr Line kLineh{292, 241, 283};
 inline constexpr std::array kVerticalDimensionLines = {kLinefC, kLineH, kLineh};
 
 // Extension lines: from the body's edge to two pixels beyond the dimension
-// line. `from` is the end at the body.
+// line.
 struct Extension {
   Line line;
-  int body_end;
-  int far_end;
 };
+// clang-format off
 inline constexpr std::array<Extension, 12> kVerticalExtensions = {{
-    {{39, 96, 188}, 188, 96},     // D, from the plate's top corners
-    {{329, 96, 188}, 188, 96},    //
-    {{97, 122, 184}, 184, 122},   // d, from the raised face's top corners
-    {{272, 122, 184}, 184, 122},  //
-    {{124, 154, 184}, 184, 154},  // B, from the bore's top corners
-    {{245, 154, 184}, 184, 154},  //
-    {{58, 154, 188}, 188, 154},   // dk, from the left bolt hole's walls
-    {{82, 154, 188}, 188, 154},   //
-    {{112, 299, 336}, 299, 336},  // A, from the neck end's corners
-    {{257, 299, 336}, 299, 336},  //
-    {{99, 242, 366}, 242, 366},   // N, beside the hub's base
-    {{270, 242, 366}, 242, 366},  //
+    {{39, 96, 188}}, {{329, 96, 188}},    // D, from the plate's top corners
+    {{97, 122, 184}}, {{272, 122, 184}},  // d, from the raised face's top corners
+    {{124, 154, 184}}, {{245, 154, 184}}, // B, from the bore's top corners
+    {{58, 154, 188}}, {{82, 154, 188}},   // dk, from the left bolt hole's walls
+    {{112, 299, 336}}, {{257, 299, 336}}, // A, from the neck end's corners
+    {{99, 242, 366}}, {{270, 242, 366}},  // N, beside the hub's base
 }};
 inline constexpr std::array<Extension, 7> kHorizontalExtensions = {{
-    {{185, 17, 96}, 96, 17},      // f, from the raised face's left corner
-    {{189, 17, 38}, 38, 17},      // f and C, from the plate's top face
-    {{241, 17, 38}, 38, 17},      // C, from the plate's underside
-    {{185, 273, 357}, 273, 357},  // H, from the raised face's right corner
-    {{298, 258, 357}, 258, 357},  // H, from the neck end's corner
-    {{241, 274, 294}, 274, 294},  // h, along the plate's underside
-    {{283, 258, 294}, 258, 294},  // h, from the end of the taper
+    {{185, 17, 96}}, {{189, 17, 38}}, {{241, 17, 38}},  // f and C, from the left side
+    {{185, 273, 357}}, {{298, 258, 357}},                // H, from the right corners
+    {{241, 274, 294}}, {{283, 258, 294}},                // h, underside and taper's end
 }};
+// clang-format on
 
 // An arrowhead where a dimension line meets an extension line: the extension
 // line's position and the side (+1 or -1 along the dimension line) on which
@@ -83,37 +74,23 @@ struct Arrow {
   int extension;
   int side;
 };
+// clang-format off
 inline constexpr std::array<Arrow, 12> kHorizontalArrows = {{
-    {kLineD, 39, +1},
-    {kLineD, 329, -1},
-    {kLined, 97, +1},
-    {kLined, 272, -1},
-    {kLineB, 124, +1},
-    {kLineB, 245, -1},
-    {kLinedk, 58, +1},
-    {kLinedk, 82, -1},
-    {kLineA, 112, +1},
-    {kLineA, 257, -1},
-    {kLineN, 99, +1},
-    {kLineN, 270, -1},
-}};
+    {kLineD, 39, +1}, {kLineD, 329, -1}, {kLined, 97, +1}, {kLined, 272, -1},
+    {kLineB, 124, +1}, {kLineB, 245, -1}, {kLinedk, 58, +1}, {kLinedk, 82, -1},
+    {kLineA, 112, +1}, {kLineA, 257, -1}, {kLineN, 99, +1}, {kLineN, 270, -1}}};
+// f: the raised face is too thin, its arrow comes from above; then C, H and h.
 inline constexpr std::array<Arrow, 7> kVerticalArrows = {{
-    {kLinefC, 185, -1},  // f: the raised face is too thin, the arrow comes from above
-    {kLinefC, 189, +1},  // C
-    {kLinefC, 241, -1},  // C
-    {kLineH, 185, +1},
-    {kLineH, 298, -1},
-    {kLineh, 241, +1},
-    {kLineh, 283, -1},
-}};
+    {kLinefC, 185, -1}, {kLinefC, 189, +1}, {kLinefC, 241, -1},
+    {kLineH, 185, +1}, {kLineH, 298, -1}, {kLineh, 241, +1}, {kLineh, 283, -1}}};
+// clang-format on
 
 // Centre lines, dash-dot: the flange axis and the two bolt-hole axes.
 inline constexpr std::array<Line, 3> kCentreLines = {
     {{184, 178, 306}, {70, 185, 249}, {299, 185, 249}}};
 
 // The letters: where their ink lies (to within 2 pixels) and whether they are
-// turned to read from bottom to top. Letters over a horizontal line without
-// given columns stand centred on the drawing's axis.
+// turned to read from bottom to top.
 struct LetterPlace {
   const char* letter;
   QRect box;     // inclusive ink box; for centred letters only the rows count
@@ -137,20 +114,17 @@ inline constexpr int kLetterTolerance = 2;
 
 inline const QRect kTitleBox(QPoint(102, 24), QPoint(262, 43));
 
-// Where a letter may be searched for: its box widened by the tolerance, but
-// never reaching the lines next to it.
-QRect LetterWindow(const LetterPlace& place);
+// Where a letter may be searched for: its box widened by the tolerance (for a
+// centred letter, x 172 to 197), but never reaching the line at x 19 that f
+// and C stand beside.
+inline QRect LetterWindow(const LetterPlace& place) {
+  const int t = kLetterTolerance;
+  QRect window = place.box.adjusted(-t, -t, t, t);
+  if (place.centred) window.setCoords(172, window.top(), 197, window.bottom());
+  if (window.left() < kLinefC.at) window.setRight(std::min(window.right(), kLinefC.at - 1));
+  return window;
+}
 inline const QRect kTitleWindow =
     kTitleBox.adjusted(-kLetterTolerance, -kLetterTolerance, kLetterTolerance, kLetterTolerance);
-
-// The cut material: light-blue runs of each row from 185 to 298.
-struct PixelRun {
-  int from;
-  int to;
-  bool operator==(const PixelRun&) const = default;
-};
-// The outer surface of the tapered hub on the left, for rows 242 to 283: the
-// straight line from x 100 on row 242 to x 112 on row 283.
-double HubSurface(double row);
 
 }  // namespace flange::drawing_test

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "flange_assets.hpp"
+
 namespace flange::draw {
 namespace {
 
@@ -103,8 +105,8 @@ void DrawCentreLines(IconGrid& grid, int width) {
   const int gap = std::max(1, static_cast<int>(std::lround(unit)));
   const int period = dash + 3 * gap;
   for (int along = 0; along < n; ++along) {
-    const int from_centre = along < n / 2 ? n / 2 - 1 - along : along - n / 2;
-    const int phase = (from_centre + dash / 2) % period;
+    const int fromCentre = along < n / 2 ? n / 2 - 1 - along : along - n / 2;
+    const int phase = (fromCentre + dash / 2) % period;
     if (phase >= dash && phase != dash + gap) {
       continue;
     }
@@ -128,8 +130,9 @@ QImage DrawAppIcon(int size) {
   DrawCentreLines(grid, line);
 
   QImage image(size, size, QImage::Format_Indexed8);
-  image.setColorTable(QVector<QRgb>{qRgba(0, 0, 0, 0), qRgb(127, 191, 255), qRgb(0, 0, 255),
-                                    qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(255, 255, 255)});
+  image.setColorTable(QVector<QRgb>{qRgba(0, 0, 0, 0), assets::kCutMaterial, assets::kTitleBlue,
+                                    assets::kBackground, assets::kDimensionRed,
+                                    assets::kBackground});
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
       image.setPixel(x, y, grid.At(x, y));

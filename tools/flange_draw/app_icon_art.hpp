@@ -5,13 +5,7 @@
 
 #include <QImage>
 
-#include <array>
-
 namespace flange::draw {
-
-// The window's own icon size, and the sizes desktops ask for.
-inline constexpr int kWindowIconSize = 24;
-inline constexpr std::array<int, 7> kIconSizes = {16, 24, 32, 48, 64, 128, 256};
 
 // The icon at `size` x `size` pixels, 8-bit indexed with a transparent
 // background. The shapes are laid out on a 24-pixel design grid and drawn

@@ -4,15 +4,16 @@
 
 #include <cmath>
 
+#include "flange_assets.hpp"
 #include "pixel_canvas.hpp"
 
 namespace flange::draw {
 namespace {
 
-constexpr QRgb kCutMaterial = qRgb(127, 191, 255);
-constexpr QRgb kWhite = qRgb(255, 255, 255);
-constexpr QRgb kDimension = qRgb(255, 0, 0);
-constexpr QRgb kTitle = qRgb(0, 0, 255);
+using assets::kBackground;
+using assets::kCutMaterial;
+using assets::kDimensionRed;
+using assets::kTitleBlue;
 
 // The body is symmetric about the boundary between pixels 184 and 185: pixel x
 // on the left has its mirror image in pixel 369 - x on the right.
@@ -58,20 +59,20 @@ void DrawBody(PixelCanvas& canvas) {
     canvas.FillDevice(QRect(QPoint(left, row), QPoint(right, row)), kCutMaterial);
   }
   canvas.FillPixels(Pixels(112, 284, 257, 298), kCutMaterial);  // straight end
-  canvas.FillPixels(Pixels(125, 186, 244, 297), kWhite);        // bore
-  canvas.FillPixels(Pixels(59, 190, 81, 240), kWhite);          // left bolt hole
-  canvas.FillPixels(Pixels(kMirrorSum - 81, 190, kMirrorSum - 59, 240), kWhite);
+  canvas.FillPixels(Pixels(125, 186, 244, 297), kBackground);   // bore
+  canvas.FillPixels(Pixels(59, 190, 81, 240), kBackground);     // left bolt hole
+  canvas.FillPixels(Pixels(kMirrorSum - 81, 190, kMirrorSum - 59, 240), kBackground);
 }
 
 // A centre line, dash-dot: dashes of `dash` pixels, a one-pixel dot, gaps of
 // three. It passes behind the cut material, so the faces that close the bore
 // and the bolt holes stay unbroken.
-void DrawCentreLine(PixelCanvas& canvas, int x_halves, int top, int bottom, int dash) {
+void DrawCentreLine(PixelCanvas& canvas, int xHalves, int top, int bottom, int dash) {
   const int period = dash + 7;
   for (int y = top; y <= bottom; ++y) {
     const int phase = (y - top) % period;
     if (phase < dash || phase == dash + 3) {
-      canvas.VerticalHairlineBehind(x_halves, LowHalf(y), HighHalf(y), kDimension);
+      canvas.VerticalHairlineBehind(xHalves, LowHalf(y), HighHalf(y), kDimensionRed);
     }
   }
 }
@@ -86,9 +87,9 @@ enum class Along { kX, kY };
 void DrawArrowhead(PixelCanvas& canvas, Along along, int extension, int line, int side) {
   auto mark = [&](int at, int cross0, int cross1) {
     if (along == Along::kX) {
-      canvas.FillDevice(QRect(QPoint(at, cross0), QPoint(at, cross1)), kDimension);
+      canvas.FillDevice(QRect(QPoint(at, cross0), QPoint(at, cross1)), kDimensionRed);
     } else {
-      canvas.FillDevice(QRect(QPoint(cross0, at), QPoint(cross1, at)), kDimension);
+      canvas.FillDevice(QRect(QPoint(cross0, at), QPoint(cross1, at)), kDimensionRed);
     }
   };
   const int e = canvas.FromHalves(extension);
@@ -99,71 +100,71 @@ void DrawArrowhead(PixelCanvas& canvas, Along along, int extension, int line, in
   }
   const long length = std::lround(2.5 * canvas.scale());
   for (int k = 0; k < length; ++k) {
-    const int half_width = (k + 1) / 2;
-    mark(e + side * (1 + k), l - half_width, l + half_width);
+    const int halfWidth = (k + 1) / 2;
+    mark(e + side * (1 + k), l - halfWidth, l + halfWidth);
   }
 }
 
 // A horizontal dimension: the line between two vertical extension lines that
 // run from the body (`from`) to two pixels beyond the line, arrowheads inside.
-void DrawHorizontalDimension(PixelCanvas& canvas, int line_y, int left_x, int right_x,
-                             int extension_from) {
-  const int beyond = extension_from > line_y ? line_y - 4 : line_y + 4;
-  canvas.VerticalHairline(left_x, extension_from, beyond, kDimension);
-  canvas.VerticalHairline(right_x, extension_from, beyond, kDimension);
-  canvas.HorizontalHairline(line_y, left_x, right_x, kDimension);
-  DrawArrowhead(canvas, Along::kX, left_x, line_y, +1);
-  DrawArrowhead(canvas, Along::kX, right_x, line_y, -1);
+void DrawHorizontalDimension(PixelCanvas& canvas, int lineY, int leftX, int rightX,
+                             int extensionFrom) {
+  const int beyond = extensionFrom > lineY ? lineY - 4 : lineY + 4;
+  canvas.VerticalHairline(leftX, extensionFrom, beyond, kDimensionRed);
+  canvas.VerticalHairline(rightX, extensionFrom, beyond, kDimensionRed);
+  canvas.HorizontalHairline(lineY, leftX, rightX, kDimensionRed);
+  DrawArrowhead(canvas, Along::kX, leftX, lineY, +1);
+  DrawArrowhead(canvas, Along::kX, rightX, lineY, -1);
 }
 
 // A vertical dimension right of the body: the line between two horizontal
-// extension lines that run from the body (`top_from`, `bottom_from`) to two
+// extension lines that run from the body (`topFrom`, `bottomFrom`) to two
 // pixels beyond the line, arrowheads inside.
-void DrawRightDimension(PixelCanvas& canvas, int line_x, int top_y, int top_from, int bottom_y,
-                        int bottom_from) {
-  canvas.HorizontalHairline(top_y, top_from, line_x + 4, kDimension);
-  canvas.HorizontalHairline(bottom_y, bottom_from, line_x + 4, kDimension);
-  canvas.VerticalHairline(line_x, top_y, bottom_y, kDimension);
-  DrawArrowhead(canvas, Along::kY, top_y, line_x, +1);
-  DrawArrowhead(canvas, Along::kY, bottom_y, line_x, -1);
+void DrawRightDimension(PixelCanvas& canvas, int lineX, int topY, int topFrom, int bottomY,
+                        int bottomFrom) {
+  canvas.HorizontalHairline(topY, topFrom, lineX + 4, kDimensionRed);
+  canvas.HorizontalHairline(bottomY, bottomFrom, lineX + 4, kDimensionRed);
+  canvas.VerticalHairline(lineX, topY, bottomY, kDimensionRed);
+  DrawArrowhead(canvas, Along::kY, topY, lineX, +1);
+  DrawArrowhead(canvas, Along::kY, bottomY, lineX, -1);
 }
 
 void DrawDimensions(PixelCanvas& canvas) {
   // Diameters, read across the drawing; extension lines leave the body at its
   // edge pixels (the half pixel on the body's side at 2x).
-  const int plate_top = HighHalf(188);  // just above the plate's top face
-  const int face_top = HighHalf(184);   // just above the raised face
-  const int end_bottom = LowHalf(299);  // just below the neck's end
-  const int hub_base = LowHalf(242);    // just below the plate, beside the hub
-  DrawHorizontalDimension(canvas, LowHalf(98), LowHalf(39), HighHalf(329), plate_top);     // D
-  DrawHorizontalDimension(canvas, LowHalf(124), LowHalf(97), HighHalf(272), face_top);     // d
-  DrawHorizontalDimension(canvas, LowHalf(156), HighHalf(124), LowHalf(245), face_top);    // B
-  DrawHorizontalDimension(canvas, LowHalf(156), HighHalf(58), LowHalf(82), plate_top);     // dk
-  DrawHorizontalDimension(canvas, LowHalf(334), LowHalf(112), HighHalf(257), end_bottom);  // A
-  DrawHorizontalDimension(canvas, LowHalf(364), HighHalf(99), LowHalf(270), hub_base);     // N
+  const int plateTop = HighHalf(188);  // just above the plate's top face
+  const int faceTop = HighHalf(184);   // just above the raised face
+  const int endBottom = LowHalf(299);  // just below the neck's end
+  const int hubBase = LowHalf(242);    // just below the plate, beside the hub
+  DrawHorizontalDimension(canvas, LowHalf(98), LowHalf(39), HighHalf(329), plateTop);     // D
+  DrawHorizontalDimension(canvas, LowHalf(124), LowHalf(97), HighHalf(272), faceTop);     // d
+  DrawHorizontalDimension(canvas, LowHalf(156), HighHalf(124), LowHalf(245), faceTop);    // B
+  DrawHorizontalDimension(canvas, LowHalf(156), HighHalf(58), LowHalf(82), plateTop);     // dk
+  DrawHorizontalDimension(canvas, LowHalf(334), LowHalf(112), HighHalf(257), endBottom);  // A
+  DrawHorizontalDimension(canvas, LowHalf(364), HighHalf(99), LowHalf(270), hubBase);     // N
 
   // f and C share one vertical line at x 19. The raised face is too thin for
   // arrowheads inside, so f's arrow comes down from above and the line goes
   // on upward to carry the letter.
-  const int fc_x = LowHalf(19);
-  const int face_y = LowHalf(185);
-  const int plate_y = LowHalf(189);
-  const int underside_y = HighHalf(241);
-  canvas.HorizontalHairline(face_y, HighHalf(96), fc_x - 4, kDimension);
-  canvas.HorizontalHairline(plate_y, HighHalf(38), fc_x - 4, kDimension);
-  canvas.HorizontalHairline(underside_y, HighHalf(38), fc_x - 4, kDimension);
-  canvas.VerticalHairline(fc_x, LowHalf(167), underside_y, kDimension);
-  DrawArrowhead(canvas, Along::kY, face_y, fc_x, -1);
-  DrawArrowhead(canvas, Along::kY, plate_y, fc_x, +1);
-  DrawArrowhead(canvas, Along::kY, underside_y, fc_x, -1);
+  const int fcX = LowHalf(19);
+  const int faceY = LowHalf(185);
+  const int plateY = LowHalf(189);
+  const int undersideY = HighHalf(241);
+  canvas.HorizontalHairline(faceY, HighHalf(96), fcX - 4, kDimensionRed);
+  canvas.HorizontalHairline(plateY, HighHalf(38), fcX - 4, kDimensionRed);
+  canvas.HorizontalHairline(undersideY, HighHalf(38), fcX - 4, kDimensionRed);
+  canvas.VerticalHairline(fcX, LowHalf(167), undersideY, kDimensionRed);
+  DrawArrowhead(canvas, Along::kY, faceY, fcX, -1);
+  DrawArrowhead(canvas, Along::kY, plateY, fcX, +1);
+  DrawArrowhead(canvas, Along::kY, undersideY, fcX, -1);
 
   // H: the overall height on the right, from the raised face to the neck end.
-  DrawRightDimension(canvas, LowHalf(355), face_y, LowHalf(273), HighHalf(298), LowHalf(258));
+  DrawRightDimension(canvas, LowHalf(355), faceY, LowHalf(273), HighHalf(298), LowHalf(258));
 
   // h: the taper alone, from the plate's underside to where the hub ends. Its
   // upper extension line lies along the underside itself, across the right
   // bolt hole's closing face.
-  DrawRightDimension(canvas, LowHalf(292), underside_y, LowHalf(274), HighHalf(283), LowHalf(258));
+  DrawRightDimension(canvas, LowHalf(292), undersideY, LowHalf(274), HighHalf(283), LowHalf(258));
 }
 
 struct Letter {
@@ -205,7 +206,7 @@ void DrawLetters(PixelCanvas& canvas) {
     }
     const QRectF& b = letter.box;
     canvas.StampCentred(mask, QRectF(b.x() * s, b.y() * s, b.width() * s, b.height() * s),
-                        kDimension);
+                        kDimensionRed);
   }
 }
 
@@ -218,7 +219,7 @@ void DrawTitle(PixelCanvas& canvas) {
                                      AtScale(canvas, kTitleLatinRise)}});
   const QRectF box = Box(102, 24, 262, 43);
   canvas.StampCentred(mask, QRectF(box.x() * s, box.y() * s, box.width() * s, box.height() * s),
-                      kTitle);
+                      kTitleBlue);
 }
 
 }  // namespace
@@ -235,7 +236,7 @@ QStringList MissingFigureFonts() {
 }
 
 QImage DrawFlangeFigure(double scale) {
-  PixelCanvas canvas(kFigureWidth, kFigureHeight, scale);
+  PixelCanvas canvas(assets::kDrawingWidth, assets::kDrawingHeight, scale);
   DrawBody(canvas);
   DrawCentreLine(canvas, HighHalf(184), 178, 306, 10);  // flange axis
   DrawCentreLine(canvas, HighHalf(70), 185, 249, 11);   // left bolt hole

@@ -8,12 +8,9 @@
 
 namespace flange::draw {
 
-inline constexpr int kFigureWidth = 376;
-inline constexpr int kFigureHeight = 421;
-
 // The drawing at a device scale of 1 or more, a multiple of 1/4, from one
-// geometry: 376 x 421 at 1x, floor(376 * s) x floor(421 * s) device pixels
-// at scale s. Pixel p covers device pixels floor(p * s) to
+// geometry: assets::kDrawingWidth x kDrawingHeight pixels at 1x, that size
+// times s, rounded down, in device pixels at scale s. Pixel p covers device pixels floor(p * s) to
 // floor((p + 1) * s) - 1, so the areas cover the same pixels at every scale;
 // above 1x lines are hairlines one device pixel wide inside their pixel's
 // span, and letters and slopes are drawn with the finer pixels. 24-bit RGB.

@@ -3,7 +3,6 @@
 // The program is run by hand when the drawing changes; the build only uses
 // the committed files.
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -19,6 +18,11 @@
 
 namespace {
 
+// The file under the assets folder that the program reads as `resource`.
+QString FileOf(const QString& resource) {
+  return resource.sliced(QStringLiteral(":/assets/").size());
+}
+
 void Save(const QImage& image, const QDir& dir, const QString& name) {
   QImageWriter writer(dir.filePath(name), "png");
   // Quality 0 asks for the strongest compression: the images are mostly
@@ -33,6 +37,8 @@ void Save(const QImage& image, const QDir& dir, const QString& name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  namespace assets = flange::assets;
+  namespace draw = flange::draw;
   // Drawing needs fonts but no screen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -48,16 +54,13 @@ int main(int argc, char** argv) {
     if (!dir.mkpath(QStringLiteral("icon"))) {
       throw std::runtime_error("cannot create " + dir.filePath("icon").toStdString());
     }
-    for (const flange::assets::DrawingFile& drawing : flange::assets::kDrawings) {
-      Save(flange::draw::DrawFlangeFigure(drawing.scale), dir,
-           QFileInfo(QString::fromLatin1(drawing.path)).fileName());
+    for (const assets::DrawingFile& drawing : assets::kDrawings) {
+      Save(draw::DrawFlangeFigure(drawing.scale), dir, FileOf(QString::fromLatin1(drawing.path)));
     }
-    for (int size : flange::draw::kIconSizes) {
-      Save(flange::draw::DrawAppIcon(size), dir,
-           QStringLiteral("icon/flange_icon_%1.png").arg(size));
+    for (int size : assets::kIconSizes) {
+      Save(draw::DrawAppIcon(size), dir, FileOf(assets::IconPath(size)));
     }
-    Save(flange::draw::DrawAppIcon(2 * flange::draw::kWindowIconSize), dir,
-         QStringLiteral("icon/flange_icon_%1@2x.png").arg(flange::draw::kWindowIconSize));
+    Save(draw::DrawAppIcon(2 * assets::kWindowIconSize), dir, FileOf(assets::WindowIcon2xPath()));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "flange-draw: %s\n", error.what());
     return 1;

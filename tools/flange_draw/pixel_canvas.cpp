@@ -72,7 +72,7 @@ TextMask RenderText(const std::vector<TextRun>& runs) {
     const QFontMetrics metrics(run.font);
     ascent = std::max(ascent, metrics.ascent() + std::abs(run.rise));
     descent = std::max(descent, metrics.descent() + std::abs(run.rise));
-    advance += run.gap_before + metrics.horizontalAdvance(run.text);
+    advance += run.gapBefore + metrics.horizontalAdvance(run.text);
   }
   const int margin = 8;
   QImage scratch(advance + 2 * margin, ascent + descent + 2 * margin,
@@ -84,7 +84,7 @@ TextMask RenderText(const std::vector<TextRun>& runs) {
     painter.setPen(Qt::black);
     int x = margin;
     for (const TextRun& run : runs) {
-      x += run.gap_before;
+      x += run.gapBefore;
       painter.setFont(run.font);
       painter.drawText(QPoint(x, margin + ascent - run.rise), run.text);
       x += QFontMetrics(run.font).horizontalAdvance(run.text);
@@ -162,9 +162,9 @@ void PixelCanvas::StampCentred(const TextMask& mask, const QRectF& box, QRgb col
 
 namespace {
 
-QFont MakeFont(const FontSource& source, int pixel_size) {
+QFont MakeFont(const FontSource& source, int pixelSize) {
   QFont font(QString::fromUtf8(source.family));
-  font.setPixelSize(pixel_size);
+  font.setPixelSize(pixelSize);
   font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias |
                                              QFont::NoFontMerging));
   font.setHintingPreference(QFont::PreferFullHinting);
@@ -177,12 +177,12 @@ bool IsInstalled(const FontSource& source) {
   return QFontInfo(MakeFont(source, 16)).family() == QString::fromUtf8(source.family);
 }
 
-QFont RequireFont(const FontSource& source, int pixel_size) {
+QFont RequireFont(const FontSource& source, int pixelSize) {
   if (!IsInstalled(source)) {
     throw std::runtime_error(std::string("font \"") + source.family +
                              "\" is not installed (Debian package " + source.package + ")");
   }
-  return MakeFont(source, pixel_size);
+  return MakeFont(source, pixelSize);
 }
 
 }  // namespace flange::draw

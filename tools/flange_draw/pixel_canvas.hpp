@@ -77,12 +77,12 @@ struct TextMask {
 };
 
 // One piece of text in one font; pieces are set one after the other,
-// `gap_before` device pixels after the previous one's advance and `rise`
+// `gapBefore` device pixels after the previous one's advance and `rise`
 // device pixels above the common baseline.
 struct TextRun {
   QFont font;
   QString text;
-  int gap_before = 0;
+  int gapBefore = 0;
   int rise = 0;
 };
 
@@ -103,6 +103,6 @@ bool IsInstalled(const FontSource& source);
 // A font of the family at a pixel size, hinted fully and antialiased in grey;
 // an error naming the package if the family is missing: the drawing must not
 // silently fall back to whatever face is installed.
-QFont RequireFont(const FontSource& source, int pixel_size);
+QFont RequireFont(const FontSource& source, int pixelSize);
 
 }  // namespace flange::draw
