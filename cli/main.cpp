@@ -8,12 +8,23 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <cwchar>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "batch.hpp"
 #include "flange/field_calculation.hpp"
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+#endif
 
 namespace {
 
@@ -73,10 +84,57 @@ int RunOption(std::string_view option) {
   return UsageError("unknown option '" + std::string(option) + "'");
 }
 
-}  // namespace
+#ifdef _WIN32
+// On Windows the program's bytes are the same as on every other system: its
+// streams are binary (no CR written before each "\n", no end of input at a
+// Ctrl-Z), and a console it writes to shows UTF-8, the labels' encoding, for
+// as long as the program runs.
+class WindowsStreams {
+ public:
+  WindowsStreams() {
+    for (std::FILE* stream : {stdin, stdout, stderr}) {
+      if (_fileno(stream) >= 0) _setmode(_fileno(stream), _O_BINARY);
+    }
+    DWORD mode = 0;
+    if (GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)) {
+      consoleCodePage_ = GetConsoleOutputCP();
+      SetConsoleOutputCP(CP_UTF8);
+    }
+  }
+  ~WindowsStreams() {
+    if (consoleCodePage_ != 0) SetConsoleOutputCP(consoleCodePage_);
+  }
+  WindowsStreams(const WindowsStreams&) = delete;
+  WindowsStreams& operator=(const WindowsStreams&) = delete;
 
-int main(int argc, char** argv) {
-  const std::span<char*> args(argv + 1, static_cast<std::size_t>(argc - 1));
+ private:
+  UINT consoleCodePage_ = 0;
+};
+
+// The arguments in UTF-8, from the command line as typed. The `argv` Windows
+// hands to main is in the desktop's ANSI code page (GBK on a Chinese
+// desktop), which loses the full-width digits an input method types.
+std::vector<std::string> Arguments(int, char**) {
+  std::vector<std::string> args;
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (wide == nullptr) return args;
+  for (int i = 1; i < count; ++i) {
+    const int length = static_cast<int>(std::wcslen(wide[i]));
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], length, nullptr, 0, nullptr, nullptr);
+    std::string& arg = args.emplace_back(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide[i], length, arg.data(), size, nullptr, nullptr);
+  }
+  LocalFree(wide);
+  return args;
+}
+#else
+std::vector<std::string> Arguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + 1, argv + argc);
+}
+#endif
+
+int Run(std::span<const std::string> args) {
   for (const std::string_view arg : args) {
     if (!IsOption(arg)) continue;
     if (args.size() == 1) return RunOption(arg);
@@ -96,4 +154,13 @@ int main(int argc, char** argv) {
     texts[i] = args[i];
   const flange::ResultTexts r = flange::CalculateFromFieldTexts(texts);
   return Output("法兰体积 V(cm3): " + r.volume + "\n法兰重量 Wf(Kg): " + r.weight + "\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+  const WindowsStreams streams;
+#endif
+  return Run(Arguments(argc, argv));
 }
