@@ -42,6 +42,11 @@ FONT_PACKAGES=(fonts-arphic-uming fonts-arphic-ukai fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev locales xvfb xauth time libx11-dev xdotool xclip
   imagemagick fonts-urw-base35)
 
+# What the Windows program needs: the MinGW-w64 cross compiler, zip, and Wine
+# with the Chinese locale's sources (locales) for its tests.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64 libfast-float-dev libfmt-dev wine wine64
+  locales zip)
+
 # require_qt_dependencies DEB: fails with a message unless the package's
 # Depends names the Qt 6 Widgets library, proof that the shared-library scan ran.
 require_qt_dependencies() {
