@@ -4,6 +4,7 @@
 # statuses, and the arguments arrive whole whatever the desktop's code page.
 #   wine.sh FLANGE-CALC.EXE VERSION
 set -u
+exec </dev/null  # CI gives none, and localedef and Wine need one
 exe=$1 version=$2
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
@@ -36,15 +37,16 @@ expect() {
   fi
 }
 
-run "${args[@]}" </dev/null
+run "${args[@]}"
 expect worked_example 0 "$labels" ""
 
 # A Chinese desktop's ANSI code page, GBK, in which full-width digits typed
 # with an input method are not the UTF-8 the calculation reads.
 mkdir "$work/locale"
-localedef -i zh_CN -f UTF-8 "$work/locale/zh_CN.UTF-8" >/dev/null 2>&1
-env LOCPATH="$work/locale" LC_ALL=zh_CN.UTF-8 wine "$exe" ２２０ "${args[@]:1}" </dev/null \
-  >"$work/out" 2>"$work/err"
+localedef -i zh_CN -f UTF-8 "$work/locale/zh_CN.UTF-8" >/dev/null 2>&1 ||
+  echo "wine.sh: cannot compile the zh_CN.UTF-8 locale (package locales)" >&2
+env LOCPATH="$work/locale" LC_ALL=zh_CN.UTF-8 wine "$exe" ２２０ "${args[@]:1}" >"$work/out" \
+  2>"$work/err"
 expect full_width_digits_on_a_gbk_desktop 0 "$labels" ""
 
 # A spreadsheet's "CSV UTF-8" file: byte-order mark, CRLF line ends, no
@@ -55,15 +57,15 @@ run --batch <"$work/in"
 expect batch_from_a_spreadsheet 1 $'# DN100 \x1A\n604.75\t4.75\n\n604.75\t4.75\n' \
   $'line 3: expected 12 fields, found 2\n'
 
-run </dev/null
+run
 expect usage_error 2 "" \
   $'flange-calc: expected the 12 values D d B dk Nb N A C f H h density, found 0\nTry \'flange-calc --help\'.\n'
 
-run --version </dev/null
+run --version
 expect version 0 "flange-calc $version"$'\n' ""
 
 : >"$work/out"
-wine "$exe" "${args[@]}" </dev/null >/dev/full 2>"$work/err"
+wine "$exe" "${args[@]}" >/dev/full 2>"$work/err"
 expect full_disk 1 "" $'flange-calc: cannot write the results: No space left on device\n'
 
 wine "$exe" --batch <&- >"$work/out" 2>"$work/err"
