@@ -12,16 +12,14 @@
 
 namespace flange::drawing_test {
 
-inline constexpr int kWidth = 376;
-inline constexpr int kHeight = 421;
-// What Picture2 shows inside its border at the window's design size.
-inline constexpr int kVisibleWidth = 367;
-inline constexpr int kVisibleHeight = 420;
+// The size, and what Picture2 shows inside its border at the window's design
+// size.
+inline constexpr int kWidth = 376, kHeight = 421, kVisibleWidth = 367, kVisibleHeight = 420;
 
-inline constexpr QRgb kWhite = qRgb(255, 255, 255);
-inline constexpr QRgb kLightBlue = qRgb(127, 191, 255);  // cut material
-inline constexpr QRgb kRed = qRgb(255, 0, 0);            // dimensions
-inline constexpr QRgb kBlue = qRgb(0, 0, 255);           // title
+// White, light blue of the cut material, red of the dimensions, blue of the
+// title.
+inline constexpr QRgb kWhite = qRgb(255, 255, 255), kLightBlue = qRgb(127, 191, 255),
+                      kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255);
 
 // A one-pixel line: its row (or column) and the range it covers along it.
 struct Line {
@@ -32,9 +30,8 @@ struct Line {
 // clang-format off
 inline constexpr Line kLineD{98, 39, 329}, kLined{124, 97, 272}, kLineB{156, 124, 245};
 inline constexpr Line kLinedk{156, 58, 82}, kLineA{334, 112, 257}, kLineN{364, 99, 270};
+inline constexpr std::array kHorizontalDimensionLines = {kLineD, kLined, kLineB, kLinedk, kLineA, kLineN};
 // clang-format on
-inline constexpr std::array kHorizontalDimensionLines = {kLineD,  kLined, kLineB,
-                                                         kLinedk, kLineA, kLineN};
 // f and C share one line at x 19; H is the overall height, h the taper.
 inline constexpr Line kLinefC{19, 167, 241}, kLineH{355, 185, 298}, kLineh{292, 241, 283};
 inline constexpr std::array kVerticalDimensionLines = {kLinefC, kLineH, kLineh};
@@ -65,8 +62,7 @@ inline constexpr std::array<Extension, 7> kHorizontalExtensions = {{
 // the arrowhead lies.
 struct Arrow {
   Line dimension;
-  int extension;
-  int side;
+  int extension, side;
 };
 // clang-format off
 inline constexpr std::array<Arrow, 12> kHorizontalArrows = {{
@@ -102,8 +98,6 @@ inline const std::array<LetterPlace, 10> kLetters = {{
 // clang-format on
 inline constexpr int kLetterTolerance = 2;
 
-inline const QRect kTitleBox(QPoint(102, 24), QPoint(262, 43));
-
 // Where a letter may be searched for: its box widened by the tolerance (for a
 // centred letter, x 172 to 197), but never reaching the line at x 19 that f
 // and C stand beside.
@@ -114,7 +108,7 @@ inline QRect LetterWindow(const LetterPlace& place) {
   if (window.left() < kLinefC.at) window.setRight(std::min(window.right(), kLinefC.at - 1));
   return window;
 }
-inline const QRect kTitleWindow =
-    kTitleBox.adjusted(-kLetterTolerance, -kLetterTolerance, kLetterTolerance, kLetterTolerance);
+// The title's ink box, x 102 to 262 and y 24 to 43, widened by the tolerance.
+inline const QRect kTitleWindow(QPoint(100, 22), QPoint(264, 45));
 
 }  // namespace flange::drawing_test
