@@ -18,66 +18,50 @@
 namespace flange {
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kMax = std::numeric_limits<double>::max();
-constexpr double kTiniest = std::numeric_limits<double>::denorm_min();
-
-std::string Adaptive(double v) {
-  return FormatResult(kAdaptiveMode, v);
-}
+using Limits = std::numeric_limits<double>;
 
 std::string WithMask(double v, std::string_view mask) {
   return NumericMask(mask).Format(ToDecimalDigits(v));
 }
 
 TEST(FormatResult, Displays) {
-  struct Case {
-    int mode;
-    double value;
-    std::string_view text;
-  };
   // Every branch of the adaptive display (mode 2); its magnitude tests on the
   // value as its 15 digits read back ("0.####" still rounds 0.99999999999999
   // up); a mantissa that carries into the exponent; overflow; the integer
   // part (mode 1) and the whole number (any other mode).
   // clang-format off
-  const Case cases[] = {
-      {2, 0, "0.0"}, {2, 1, "1.0"}, {2, 123, "123.0"}, {2, 123.456, "123.46"},
-      {2, 123.5, "123.5"}, {2, -123, "-123.0"}, {2, 9999998.994, "9999998.99"},
-      {2, 9999998.996, "9999999.0"}, {2, 9999999, "1.0E+7"}, {2, 12345678, "1.235E+7"},
-      {2, 20000000, "2.0E+7"}, {2, 0.5, "0.5"}, {2, 0.123456, "0.1235"}, {2, 0.00001, "0."},
-      {2, 0.0000015, "1.5E-6"}, {2, 0.000002, "2.E-6"}, {2, std::nextafter(1.0, 0.0), "1.0"},
-      {2, 0.99999999999999, "1."}, {2, 0.00000999999999999, "1.E-5"},
-      {2, std::nextafter(0.00001, 0.0), "0."}, {2, std::nextafter(9999999.0, 0.0), "1.0E+7"},
-      {2, 9999998.99999999, "9999999.0"}, {2, -9999999, "-1.0E+7"}, {2, -0.000002, "-2.E-6"},
-      {2, -0.0, "0.0"}, {2, kMax, "1.798E+308"}, {2, kTiniest, "4.941E-324"},
-      {2, 9.9999e99, "1.0E+100"}, {2, kInf, "溢出"}, {2, -kInf, "溢出"}, {2, std::nan(""), "溢出"},
-      {1, 3.99, "3"}, {1, -3.5, "-4"}, {1, 1e20, "1E+20"}, {1, std::nan(""), "溢出"},
-      {0, 1234.5, "1235"}, {-1, -604.75, "-605"}, {3, 1e20, "100000000000000000000"},
-      {7, kInf, "溢出"}};
+  const struct { int mode; double value; std::string_view text; } cases[] = {
+      {2, 0, "0.0"}, {2, 1, "1.0"}, {2, 123, "123.0"}, {2, 123.456, "123.46"}, {2, 123.5, "123.5"},
+      {2, -123, "-123.0"}, {2, 9999998.994, "9999998.99"}, {2, 9999998.996, "9999999.0"},
+      {2, 9999999, "1.0E+7"}, {2, 12345678, "1.235E+7"}, {2, 20000000, "2.0E+7"}, {2, 0.5, "0.5"},
+      {2, 0.123456, "0.1235"}, {2, 0.00001, "0."}, {2, 0.0000015, "1.5E-6"}, {2, 0.000002, "2.E-6"},
+      {2, std::nextafter(1.0, 0.0), "1.0"}, {2, 0.99999999999999, "1."},
+      {2, 0.00000999999999999, "1.E-5"}, {2, std::nextafter(0.00001, 0.0), "0."},
+      {2, std::nextafter(9999999.0, 0.0), "1.0E+7"}, {2, 9999998.99999999, "9999999.0"},
+      {2, -9999999, "-1.0E+7"}, {2, -0.000002, "-2.E-6"}, {2, -0.0, "0.0"},
+      {2, Limits::max(), "1.798E+308"}, {2, Limits::denorm_min(), "4.941E-324"},
+      {2, 9.9999e99, "1.0E+100"}, {2, Limits::infinity(), "溢出"}, {2, -Limits::infinity(), "溢出"},
+      {2, std::nan(""), "溢出"}, {1, 3.99, "3"}, {1, -3.5, "-4"}, {1, 1e20, "1E+20"},
+      {1, std::nan(""), "溢出"}, {0, 1234.5, "1235"}, {-1, -604.75, "-605"},
+      {3, 1e20, "100000000000000000000"}, {7, Limits::infinity(), "溢出"}};
   // clang-format on
-  for (const Case& c : cases)
+  for (const auto& c : cases)
     EXPECT_EQ(c.text, FormatResult(c.mode, c.value)) << c.mode << " " << c.value;
 }
 
 TEST(NumericMask, RoundsTheFifteenDigitFormAtTheLastPlaceholder) {
-  struct Case {
-    std::string_view mask;
-    double value;
-    std::string_view text;
-  };
   // 2.675 is 2.67499999... as a double but 2.675 in 15 digits; "#" prints no
   // leading zero; "E-" signs only negative exponents.
   // clang-format off
-  const Case cases[] = {
-      {"#######.##", 2.675, "2.68"}, {"#######.##", -2.675, "-2.68"},
-      {"0.####", 0.00015, "0.0002"}, {"0.####", 0.99995, "1."}, {"#######.##", 0.5, ".5"},
-      {"#######.", 0.5, "1."}, {"#######.", 123456789.0, "123456789."}, {"0.0", 0.05, "0.1"},
-      {"#.###E+##", 9.9996, "1.E+1"}, {"#.0E+##", 12345678.0, "1.2E+7"},
-      {"#.###E-##", 1500000.0, "1.5E6"}, {"#.###E+##", 1.5e123, "1.5E+123"},
-      {"#.###E-##", -2.5e-300, "-2.5E-300"}, {"0.00E+00", 0.0, "0.00E+00"}};
+  const struct { std::string_view mask; double value; std::string_view text; } cases[] = {
+      {"#######.##", 2.675, "2.68"}, {"#######.##", -2.675, "-2.68"}, {"0.####", 0.00015, "0.0002"},
+      {"0.####", 0.99995, "1."}, {"#######.##", 0.5, ".5"}, {"#######.", 0.5, "1."},
+      {"#######.", 123456789.0, "123456789."}, {"0.0", 0.05, "0.1"}, {"#.###E+##", 9.9996, "1.E+1"},
+      {"#.0E+##", 12345678.0, "1.2E+7"}, {"#.###E-##", 1500000.0, "1.5E6"},
+      {"#.###E+##", 1.5e123, "1.5E+123"}, {"#.###E-##", -2.5e-300, "-2.5E-300"},
+      {"0.00E+00", 0.0, "0.00E+00"}};
   // clang-format on
-  for (const Case& c : cases)
+  for (const auto& c : cases)
     EXPECT_EQ(c.text, WithMask(c.value, c.mask)) << c.mask << " " << c.value;
 }
 
@@ -105,11 +89,11 @@ TEST(FormatResult, AdaptiveAgreesWithTheMaskByMaskDefinition) {
     double v = std::pow(10.0, exponent(random));
     if (i % 2) v = std::round(v * std::pow(10.0, places(random))) / std::pow(10.0, places(random));
     if (i % 3 == 0) v = -v;
-    ASSERT_EQ(AdaptiveByDefinition(v), Adaptive(v)) << v;
+    ASSERT_EQ(AdaptiveByDefinition(v), FormatResult(kAdaptiveMode, v)) << v;
   }
   for (double edge : {1.0, 1e-5, 9999999.0, 0.5, 10.0, 999.995, 9.9995e7}) {
     for (double v : {std::nextafter(edge, 0.0), edge, std::nextafter(edge, 2 * edge)})
-      EXPECT_EQ(AdaptiveByDefinition(v), Adaptive(v)) << v;
+      EXPECT_EQ(AdaptiveByDefinition(v), FormatResult(kAdaptiveMode, v)) << v;
   }
 }
 
@@ -119,18 +103,15 @@ TEST(FormatResult, AdaptiveReadsBackWithinHalfAUnitOfTheLastPlace) {
   std::mt19937_64 random(20261206);
   std::uniform_real_distribution<double> exponent(-300, 300);
   std::uniform_real_distribution<double> mantissa(1, 10);
-  int checked = 0;
   for (int i = 0; i < 200000; ++i) {
-    double v;
-    if (i % 2 == 0) {
-      v = mantissa(random) * std::pow(10.0, std::floor(exponent(random)));
-    } else {
+    double v = mantissa(random) * std::pow(10.0, std::floor(exponent(random)));
+    if (i % 2) {  // any bits at all
       const std::uint64_t bits = random();
       std::memcpy(&v, &bits, sizeof v);
       if (!std::isfinite(v) || std::abs(v) > 1e300 || std::abs(v) < 1e-300) continue;
     }
     if (i % 3 == 0) v = -v;
-    const std::string shown = Adaptive(v);
+    const std::string shown = FormatResult(kAdaptiveMode, v);
     ASSERT_EQ(std::string::npos, shown.find_first_not_of("0123456789.E+-")) << shown;
 
     // The place of the last digit shown.
@@ -143,11 +124,9 @@ TEST(FormatResult, AdaptiveReadsBackWithinHalfAUnitOfTheLastPlace) {
     const long double rounded = ParseLeadingNumber(NumberToText(v));
     const long double back = ParseLeadingNumber(shown);
     const long double halfUnit = 0.5L * std::pow(10.0L, lastPlace);
-    const long double slack = 4 * std::numeric_limits<double>::epsilon() * std::abs(rounded);
+    const long double slack = 4 * Limits::epsilon() * std::abs(rounded);
     ASSERT_LE(std::abs(back - rounded), halfUnit + slack) << v << " shown as " << shown;
-    ++checked;
   }
-  EXPECT_GT(checked, 150000);
 }
 
 }  // namespace

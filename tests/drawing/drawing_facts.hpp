@@ -12,37 +12,28 @@
 
 namespace flange::drawing_test {
 
-inline constexpr int kWidth = 376;
-inline constexpr int kHeight = 421;
-// What Picture2 shows inside its border at the window's design size.
-inline constexpr int kVisibleWidth = 367;
-inline constexpr int kVisibleHeight = 420;
+// The size, and what Picture2 shows inside its border at the window's design
+// size.
+inline constexpr int kWidth = 376, kHeight = 421, kVisibleWidth = 367, kVisibleHeight = 420;
 
-inline constexpr QRgb kWhite = qRgb(255, 255, 255);
-inline constexpr QRgb kLightBlue = qRgb(127, 191, 255);  // cut material
-inline constexpr QRgb kRed = qRgb(255, 0, 0);            // dimensions
-inline constexpr QRgb kBlue = qRgb(0, 0, 255);           // title
+// White, light blue of the cut material, red of the dimensions, blue of the
+// title.
+inline constexpr QRgb kWhite = qRgb(255, 255, 255), kLightBlue = qRgb(127, 191, 255),
+                      kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255);
 
 // A one-pixel line: its row (or column) and the range it covers along it.
 struct Line {
-  int at;
-  int from;
-  int to;
+  int at, from, to;
 };
 
 // The dimension lines, named by their letters.
-inline constexpr Line kLineD{98, 39, 329};
-inline constexpr Line kLined{124, 97, 272};
-inline constexpr Line kLineB{156, 124, 245};
-inline constexpr Line kLinedk{156, 58, 82};
-inline constexpr Line kLineA{334, 112, 257};
-inline constexpr Line kLineN{364, 99, 270};
-inline constexpr std::array kHorizontalDimensionLines = {kLineD,  kLined, kLineB,
-                                                         kLinedk, kLineA, kLineN};
+// clang-format off
+inline constexpr Line kLineD{98, 39, 329}, kLined{124, 97, 272}, kLineB{156, 124, 245};
+inline constexpr Line kLinedk{156, 58, 82}, kLineA{334, 112, 257}, kLineN{364, 99, 270};
+inline constexpr std::array kHorizontalDimensionLines = {kLineD, kLined, kLineB, kLinedk, kLineA, kLineN};
+// clang-format on
 // f and C share one line at x 19; H is the overall height, h the taper.
-inline constexpr Line kLinefC{19, 167, 241};
-inline constexpr Line kLineH{355, 185, 298};
-inline constexpr Line kLineh{292, 241, 283};
+inline constexpr Line kLinefC{19, 167, 241}, kLineH{355, 185, 298}, kLineh{292, 241, 283};
 inline constexpr std::array kVerticalDimensionLines = {kLinefC, kLineH, kLineh};
 
 // Extension lines: from the body's edge to two pixels beyond the dimension
@@ -71,8 +62,7 @@ inline constexpr std::array<Extension, 7> kHorizontalExtensions = {{
 // the arrowhead lies.
 struct Arrow {
   Line dimension;
-  int extension;
-  int side;
+  int extension, side;
 };
 // clang-format off
 inline constexpr std::array<Arrow, 12> kHorizontalArrows = {{
@@ -93,26 +83,20 @@ inline constexpr std::array<Line, 3> kCentreLines = {
 // turned to read from bottom to top.
 struct LetterPlace {
   const char* letter;
-  QRect box;     // inclusive ink box; for centred letters only the rows count
+  QRect box;     // ink box (left, top, width, height); for centred letters only the rows count
   bool centred;  // centred on x 184.5, the middle of its dimension line
   bool turned;
 };
+// clang-format off
 inline const std::array<LetterPlace, 10> kLetters = {{
-    {"D", QRect(QPoint(178, 80), QPoint(188, 92)), false, false},
-    {"d", QRect(QPoint(180, 108), QPoint(189, 120)), true, false},
-    {"B", QRect(QPoint(180, 138), QPoint(189, 150)), true, false},
-    {"dk", QRect(QPoint(60, 138), QPoint(77, 150)), false, false},
-    {"f", QRect(QPoint(5, 168), QPoint(17, 173)), false, true},
-    {"C", QRect(QPoint(3, 209), QPoint(15, 219)), false, true},
-    {"H", QRect(QPoint(337, 238), QPoint(349, 248)), false, true},
-    {"h", QRect(QPoint(274, 259), QPoint(286, 266)), false, true},
-    {"A", QRect(QPoint(180, 318), QPoint(189, 330)), true, false},
-    {"N", QRect(QPoint(180, 346), QPoint(189, 358)), true, false},
+    {"D", QRect(178, 80, 11, 13), false, false}, {"d", QRect(180, 108, 10, 13), true, false},
+    {"B", QRect(180, 138, 10, 13), true, false}, {"dk", QRect(60, 138, 18, 13), false, false},
+    {"f", QRect(5, 168, 13, 6), false, true}, {"C", QRect(3, 209, 13, 11), false, true},
+    {"H", QRect(337, 238, 13, 11), false, true}, {"h", QRect(274, 259, 13, 8), false, true},
+    {"A", QRect(180, 318, 10, 13), true, false}, {"N", QRect(180, 346, 10, 13), true, false},
 }};
-inline constexpr double kLetterAxis = 184.5;
+// clang-format on
 inline constexpr int kLetterTolerance = 2;
-
-inline const QRect kTitleBox(QPoint(102, 24), QPoint(262, 43));
 
 // Where a letter may be searched for: its box widened by the tolerance (for a
 // centred letter, x 172 to 197), but never reaching the line at x 19 that f
@@ -124,7 +108,7 @@ inline QRect LetterWindow(const LetterPlace& place) {
   if (window.left() < kLinefC.at) window.setRight(std::min(window.right(), kLinefC.at - 1));
   return window;
 }
-inline const QRect kTitleWindow =
-    kTitleBox.adjusted(-kLetterTolerance, -kLetterTolerance, kLetterTolerance, kLetterTolerance);
+// The title's ink box, x 102 to 262 and y 24 to 43, widened by the tolerance.
+inline const QRect kTitleWindow(QPoint(100, 22), QPoint(264, 45));
 
 }  // namespace flange::drawing_test

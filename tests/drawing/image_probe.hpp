@@ -35,15 +35,12 @@ inline bool IsBlueInk(QRgb c) {
 // holds, if there is one.
 inline std::optional<QRect> InkBox(const QImage& image, const QRect& window,
                                    const std::function<bool(QRgb)>& isInk) {
-  std::optional<QRect> box;
+  QRect box;
   for (int y = window.top(); y <= window.bottom(); ++y) {
-    for (int x = window.left(); x <= window.right(); ++x) {
-      if (isInk(image.pixel(x, y))) {
-        box = box ? box->united(QRect(x, y, 1, 1)) : QRect(x, y, 1, 1);
-      }
-    }
+    for (int x = window.left(); x <= window.right(); ++x)
+      box |= isInk(image.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
   }
-  return box;
+  return box.isNull() ? std::nullopt : std::optional(box);
 }
 
 // The rectangle spanned by two corner pixels given in any order.
