@@ -53,7 +53,7 @@ copy() {
 # Client-area pixels of the buttons' centres.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
-# ---- The worked flange, then a change, then the exit button.
+# ---- The worked flange, then the exit button.
 startProgram
 # Fields 1 to 11, moving on alternately with Tab and Enter.
 next=Tab
@@ -72,16 +72,6 @@ key $(printf 'Tab %.0s' $(seq 14))
 key Tab
 [ "$(copy)" = "4.75" ] || fail "weight not 4.75"
 echo "worked flange: volume 604.75, weight 4.75"
-# Back to field 1 and change it: both results go blank.
-key $(printf 'shift+Tab %.0s' $(seq 14))
-xdotool type "2"
-key $(printf 'Tab %.0s' $(seq 12))
-[ "$(copy)" = "7.85" ] || fail "the density field does not hold 7.85"
-key Tab
-[ -z "$(copy)" ] || fail "the volume was not blanked by the change of field 1"
-key Tab
-[ -z "$(copy)" ] || fail "the weight was not blanked by the change of field 1"
-echo "after changing field 1: both results empty"
 import -window root "$artifacts/final-state.png"
 click 597 493  # exit
 expectExit "exit button"
