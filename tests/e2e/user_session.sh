@@ -5,16 +5,16 @@
 # rather than for a fixed time, so a loaded machine only makes it slower.
 #   user_session.sh FLANGE_WEIGHT WM_DELETE_WINDOW ARTIFACT_DIR
 set -euo pipefail
-program=$1
-wmDeleteWindow=$2
-artifacts=$3
+program=$1 wmDeleteWindow=$2 artifacts=$3
 mkdir -p "$artifacts"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # Runs a check up to 100 times, 0.1 s apart.
 waitFor() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
 
-# A private X server at 96 dpi on the first free display.
+# A private X server at 96 dpi on the first free display. The display file of
+# an earlier run goes first: the new one appears only once the server is up.
+rm -f "$artifacts/display"
 Xvfb -displayfd 4 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset \
   4> "$artifacts/display" 2>/dev/null &
 xvfb=$!
@@ -53,17 +53,21 @@ copy() {
 # Client-area pixels of the buttons' centres.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
-# ---- The worked flange, then a change, then the exit button.
+# ---- The worked flange, then the exit button.
 startProgram
-# Fields 1 to 11, moving on alternately with Tab and Enter.
-next=Tab
+# Fields 1 to 11, moving on with Tab.
 for value in 220 158 110 18 8 132 115 20 3 52 12; do
   xdotool type --delay 30 "$value"
-  key "$next"
-  [ "$next" = Tab ] && next=Return || next=Tab
+  key Tab
 done
-# The material list: the first entry by keyboard, then Enter on to field 12.
+# The material list: the first entry by keyboard, then Enter, whose Tab is
+# handled after any key already typed: copy again until field 12 holds the
+# focus with its density 7.85 selected (the second copy comes after that Tab;
+# each copy of nothing waits ten seconds). Enter there goes back to field 1.
 key Down Return
+densityShown() { [ "$(copy)" = 7.85 ]; }
+densityShown || densityShown || densityShown || fail "the density field does not hold 7.85"
+key Return
 click 192 494  # calculate
 # The calculate button has the focus; Tab goes round to field 1, then on to
 # field 13. Arriving selects the result, which is copied.
@@ -71,18 +75,6 @@ key $(printf 'Tab %.0s' $(seq 14))
 [ "$(copy)" = "604.75" ] || fail "volume not 604.75"
 key Tab
 [ "$(copy)" = "4.75" ] || fail "weight not 4.75"
-echo "worked flange: volume 604.75, weight 4.75"
-# Back to field 1 and change it: both results go blank.
-key $(printf 'shift+Tab %.0s' $(seq 14))
-xdotool type "2"
-key $(printf 'Tab %.0s' $(seq 12))
-[ "$(copy)" = "7.85" ] || fail "the density field does not hold 7.85"
-key Tab
-[ -z "$(copy)" ] || fail "the volume was not blanked by the change of field 1"
-key Tab
-[ -z "$(copy)" ] || fail "the weight was not blanked by the change of field 1"
-echo "after changing field 1: both results empty"
-import -window root "$artifacts/final-state.png"
 click 597 493  # exit
 expectExit "exit button"
 

@@ -1,17 +1,11 @@
-// wm_delete_window WINDOW: asks a top-level window to close the way a window
-// manager's close button does, with a WM_DELETE_WINDOW client message.
+// wm_delete_window WINDOW_ID: asks a top-level window to close the way a
+// window manager's close button does, with a WM_DELETE_WINDOW client message.
 #include <X11/Xlib.h>
-#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: wm_delete_window WINDOW_ID\n");
-    return 2;
-  }
-  Display* display = XOpenDisplay(nullptr);
+  Display* display = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
   if (!display) {
-    std::fprintf(stderr, "wm_delete_window: cannot open the display\n");
     return 1;
   }
   const Window window = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
@@ -23,7 +17,6 @@ int main(int argc, char** argv) {
   event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
   event.xclient.data.l[1] = CurrentTime;
   XSendEvent(display, window, False, NoEventMask, &event);
-  XSync(display, False);
   XCloseDisplay(display);
   return 0;
 }

@@ -1,42 +1,69 @@
 // What the window tests share: the program started as a user meets it (Main
-// has run, the window is shown and active), and the ways a user acts on it,
-// all through real key, mouse and input-method events.
+// has run, the window is shown and active), and a user's clicks and keys.
 #pragma once
 
-#include <QString>
+#include <QApplication>
 #include <QTest>
 
 #include "form1.hpp"
+#include "forms/controls.hpp"
+#include "module1.hpp"
 
 namespace flange::ui::testing {
 
-// The window of the running program; a suite's init() starts it with Start()
-// (false if the window never becomes active) and its cleanup() stops it.
-[[nodiscard]] bool Start();
-void Stop();
 inline Form1& Window() {
   return Form1::Default();
 }
-
-// Lets queued work run: the focus events delivered after a click, and the Tab
-// key press that Enter sends.
-void Settle();
-QWidget* Focused();
+inline QWidget* Focused() {
+  return QApplication::focusWidget();
+}
+// Lets queued work run: the focus events after a click, the Tab that Enter sends.
+inline void Settle() {
+  for (int i = 0; i < 3; ++i) {
+    QCoreApplication::processEvents();
+  }
+}
+// A suite's init() starts the program (false if the window never becomes
+// active) and its cleanup() stops it.
+inline bool Start() {
+  Module1::Main();
+  return QTest::qWaitForWindowActive(&Window()) && Focused() != nullptr;
+}
+inline void Stop() {
+  Settle();
+  Form1::Release();
+  Settle();
+}
 
 // A left click into a control's text, as a user moving there with the mouse.
-void ClickInto(QWidget& control);
-// Keys typed into the focused control, one key press a character; characters
-// beyond ASCII come as a Chinese keyboard layout delivers them, text alone.
-void Type(const QString& text);
-void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-// Clicks into a field and types its text.
-void Fill(int field, const QString& text);
-// Fields 1 to `count` of the calculator's worked flange.
-void FillWorkedFlange(int count = 12);
+inline void ClickInto(QWidget& control) {
+  auto* list = qobject_cast<QComboBox*>(&control);
+  QWidget* target = list != nullptr ? list->lineEdit() : &control;
+  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+  Settle();
+}
+inline void Type(const QString& text) {
+  QTest::keyClicks(Focused(), text);
+  Settle();
+}
+inline void Press(Qt::Key key) {
+  QTest::keyClick(Focused(), key);
+  Settle();
+}
+inline void Fill(int field, const QString& text) {
+  ClickInto(Window().txtIn(field));
+  Type(text);
+}
 
 // Runs a test object on the offscreen platform unless the command line names
 // another (-platform xcb).
-int RunSuite(int argc, char** argv, QObject& suite);
+inline int RunSuite(int argc, char** argv, QObject& suite) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  return QTest::qExec(&suite, argc, argv);
+}
 
 }  // namespace flange::ui::testing
 
