@@ -2,6 +2,7 @@
 // inputs, the material list, the focus order, a value selected on arrival;
 // and the window as it stands: its place, labels beside their fields, colours
 // and borders.
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -91,9 +92,15 @@ class WindowTest : public QObject {
     QCOMPARE(QStringList({list.currentText(), Text(12)}), QStringList({"碳钢或低合金钢", "7.85"}));
     Press(Qt::Key_Down);
     QCOMPARE(QStringList({list.currentText(), Text(12)}), QStringList({"不锈钢", "7.93"}));
-    Type("7");
+    // Typing the other entry's name neither blanks the density nor chooses.
+    QTest::keyClick(list.lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    QInputMethodEvent typed;  // Chinese arrives from an input method
+    typed.setCommitString(QStringLiteral("碳钢或低合金钢"));
+    QCoreApplication::sendEvent(list.lineEdit(), &typed);
     Press(Qt::Key_Return);
-    QCOMPARE(events, QStringList({"click", "click", "change"}));
+    QCOMPARE(Text(12), QStringLiteral("7.93"));
+    QCOMPARE(events.count("click"), 2);
+    QVERIFY(events.endsWith("change"));
     QCOMPARE(list.count(), 2);
     QCOMPARE(Focused(), &form().txtIn(12));
   }
@@ -152,12 +159,15 @@ class WindowTest : public QObject {
     }
   }
 
-  // Results on light yellow; the fields and the picture in the two-pixel
+  // Results in red on light yellow; the fields and the picture in the two-pixel
   // sunken border (dark, then shadow along the top and left, light along the
   // bottom and right); the calculate button's face flat cyan.
   void coloursAndBorders() {
-    const QImage result = form().txtIn(13).grab().toImage();
-    QCOMPARE(result.pixelColor(result.width() / 2, result.height() / 2), QColor(255, 255, 192));
+    for (int field : {13, 14}) {
+      const QImage result = form().txtIn(field).grab().toImage();
+      QCOMPARE(result.pixelColor(result.width() / 2, result.height() / 2), QColor(255, 255, 192));
+      QCOMPARE(form().txtIn(field).palette().color(QPalette::Text), QColor(255, 0, 0));
+    }
     QList<QWidget*> boxes{&form().Picture2()};
     for (int field = 1; field <= 14; ++field) {
       boxes << &form().txtIn(field);
