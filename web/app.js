@@ -224,8 +224,35 @@
     fit.style.width = 780 * scale + 'px';
     fit.style.height = 541 * scale + 'px';
   }
-  window.addEventListener('resize', fitWidth);
+
+  // The drawing's corner goes on the device pixel nearest the inside corner
+  // of its border: placed between device pixels, the drawing would be
+  // resampled and its one-pixel lines smeared. The drawing made for the
+  // screen's ratio is shown pixel for pixel (its size in CSS pixels is not
+  // always exact in the browser's layout units); between two ratios the next
+  // finer drawing is scaled down smoothly.
+  const drawing = document.getElementById('drawing');
+  const densities = new Map(drawing.srcset.split(',').map((candidate) => {
+    const [url, density] = candidate.trim().split(' ');
+    return [new URL(url, location.href).href, parseFloat(density)];
+  }));
+  function snapDrawing() {
+    drawing.style.transform = '';
+    const ratio = devicePixelRatio;
+    const scaled = form.style.transform !== '';  // to a narrow screen
+    drawing.classList.toggle('exact', !scaled && densities.get(drawing.currentSrc) === ratio);
+    if (scaled) return;
+    const {left, top} = drawing.getBoundingClientRect();
+    const snap = (at) => (Math.round(at * ratio) - at * ratio) / ratio;
+    drawing.style.transform = `translate(${snap(left)}px, ${snap(top)}px)`;
+  }
+  drawing.addEventListener('load', snapDrawing);
+  window.addEventListener('resize', () => {
+    fitWidth();
+    snapDrawing();
+  });
   fitWidth();
+  snapDrawing();
 
   txtIn(1).focus();
 
