@@ -183,7 +183,7 @@
   }
 
   const ready = new Promise((resolve) => {
-    FlangeCore().then((module) => {
+    flangeCoreLoading.then((module) => {
       core = module;
       // The list's entries, in the core's material table order.
       for (let position = 1; ; ++position) {
@@ -197,6 +197,7 @@
         combList.append(item);
       }
       document.documentElement.dataset.ready = '';
+      performance.mark('flange-ready');
       resolve();
     });
   });
