@@ -227,20 +227,26 @@
   }
 
   // The drawing made for the screen's device pixel ratio is shown pixel for
-  // pixel: its size in CSS pixels is not always exact in the browser's layout
-  // units, and a corner between device pixels would have it resampled and its
-  // one-pixel lines smeared. Nearest-pixel rendering puts each image pixel on
-  // one device pixel, the corner on the device pixel nearest the inside corner
-  // of the border. Between two ratios, or scaled to a narrow screen, the next
-  // finer drawing is scaled down smoothly.
+  // pixel: its corner goes on the device pixel nearest the inside corner of
+  // its border, and nearest-pixel rendering keeps each image pixel on one
+  // device pixel (its size in CSS pixels is not always exact in the browser's
+  // layout units); placed between device pixels or resampled, its one-pixel
+  // lines would be smeared. Between two ratios, or scaled to a narrow screen,
+  // the next finer drawing is scaled down smoothly.
   const drawing = document.getElementById('drawing');
   const densities = new Map(drawing.srcset.split(',').map((candidate) => {
     const [url, density] = candidate.trim().split(' ');
     return [new URL(url, location.href).href, parseFloat(density)];
   }));
   function matchDrawingToScreen() {
+    drawing.style.transform = '';
+    const ratio = devicePixelRatio;
     const scaled = form.style.transform !== '';
-    drawing.classList.toggle('exact', !scaled && densities.get(drawing.currentSrc) === devicePixelRatio);
+    drawing.classList.toggle('exact', !scaled && densities.get(drawing.currentSrc) === ratio);
+    if (scaled) return;
+    const {left, top} = drawing.getBoundingClientRect();
+    const snap = (at) => (Math.round(at * ratio) - at * ratio) / ratio;
+    drawing.style.transform = `translate(${snap(left)}px, ${snap(top)}px)`;
   }
   drawing.addEventListener('load', matchDrawingToScreen);
   window.addEventListener('resize', () => {

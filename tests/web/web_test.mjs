@@ -164,8 +164,8 @@ test('layout: the window\'s twips at 15 to a pixel, fonts, colours and tab order
   await page.context().close();
 });
 
-test('the drawing: one image pixel to one device pixel at zoom 1, 1.25, 1.5 and 2', async () => {
-  for (const scale of [1, 1.25, 1.5, 2]) {
+test('the drawing: one image pixel to one device pixel at zoom 1, 1.25, 1.5, 2 and 3', async () => {
+  for (const scale of [1, 1.25, 1.5, 2, 3]) {
     const file = scale === 1 ? 'flange.png' : `flange@${scale}x.png`;
     const page = await open({ deviceScaleFactor: scale });
     // The drawing's corner sits on the device pixel nearest the inside corner
