@@ -46,6 +46,11 @@ TEST_PACKAGES=(libgtest-dev libbenchmark-dev locales xvfb xauth time libx11-dev 
 # with the Chinese locale's sources (locales) for its tests.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64 libfast-float-dev libfmt-dev wine wine64
   locales zip)
+# What the web edition needs: emscripten (with node and python3) and the
+# header-only libraries it compiles the core with; its tests also need
+# Debian's chromium and the fonts the page names.
+WEB_PACKAGES=(cmake ninja-build emscripten libfast-float-dev libfmt-dev python3)
+WEB_TEST_PACKAGES=(chromium "${FONT_PACKAGES[@]}")
 
 # require_qt_dependencies DEB: fails with a message unless the package's
 # Depends names the Qt 6 Widgets library, proof that the shared-library scan ran.

@@ -9,3 +9,5 @@ need_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 cmake --preset release -DFLANGE_WERROR=ON >/dev/null
 cmake --build --preset release
 ctest --preset release
+# The web edition, in a real browser, against the flange-calc just built.
+bash scripts/web.sh --test
