@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cstring>
 
-#include <fmt/format.h>
+#include <fmt/compile.h>
 
 namespace flange {
 
@@ -74,7 +74,7 @@ bool FastForm(double value, DecimalDigits& form) {
 DecimalDigits GeneralForm(double value) {
   DecimalDigits form;
   char text[40];
-  const char* const end = fmt::format_to(text, "{:.14e}", value);
+  const char* const end = fmt::format_to(text, FMT_COMPILE("{:.14e}"), value);
   const char* p = text;
   if (*p == '-') {
     form.negative = true;
