@@ -12,12 +12,15 @@ const runs = Number(process.argv[2] ?? 10);
 const types = { html: 'text/html', js: 'text/javascript', css: 'text/css', png: 'image/png' };
 const server = createServer((request, response) => {
   const name = new URL(request.url, 'http://x').pathname.slice(1) || 'index.html';
+  let body;
   try {
-    response.writeHead(200, { 'content-type': types[name.split('.').pop()] ?? 'application/octet-stream' })
-      .end(readFileSync(site + name));
+    body = readFileSync(site + name);
   } catch {
     response.writeHead(404).end();
+    return;
   }
+  response.writeHead(200, { 'content-type': types[name.split('.').pop()] ?? 'application/octet-stream' })
+    .end(body);
 }).listen(0, '127.0.0.1');
 await new Promise((resolve) => server.on('listening', resolve));
 const url = `http://localhost:${server.address().port}/`;
