@@ -227,10 +227,11 @@
   }
 
   // The drawing made for the screen's device pixel ratio is shown pixel for
-  // pixel: its corner goes on the device pixel nearest the inside corner of
-  // its border, and nearest-pixel rendering keeps each image pixel on one
-  // device pixel (its size in CSS pixels is not always exact in the browser's
-  // layout units); placed between device pixels or resampled, its one-pixel
+  // pixel: its corner goes on the first device pixel wholly inside its
+  // border (the border covers part of the pixel the corner falls in), and
+  // nearest-pixel rendering keeps each image pixel on one device pixel (each
+  // drawing is a whole number of CSS pixels, so the browser's layout does not
+  // stretch it); placed between device pixels or resampled, its one-pixel
   // lines would be smeared. Between two ratios, or scaled to a narrow screen,
   // the next finer drawing is scaled down smoothly.
   const drawing = document.getElementById('drawing');
@@ -245,7 +246,7 @@
     drawing.classList.toggle('exact', !scaled && densities.get(drawing.currentSrc) === ratio);
     if (scaled) return;
     const {left, top} = drawing.getBoundingClientRect();
-    const snap = (at) => (Math.round(at * ratio) - at * ratio) / ratio;
+    const snap = (at) => (Math.ceil(at * ratio - 0.001) - at * ratio) / ratio;
     drawing.style.transform = `translate(${snap(left)}px, ${snap(top)}px)`;
   }
   drawing.addEventListener('load', matchDrawingToScreen);

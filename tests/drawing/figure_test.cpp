@@ -83,12 +83,22 @@ TEST_P(Drawing, ShowsTheBodyAndOnlyTheListedMarksInTheirColours) {
   const QString path = QString::fromLatin1(GetParam().path);
   EXPECT_EQ(QImageReader(path).imageFormat(), QImage::Format_RGB32);  // 8 bits a channel
   const QImage image = LoadImage(path);
-  ASSERT_EQ(image.size(), QSize(static_cast<int>(kWidth * s), static_cast<int>(kHeight * s)));
+  // Padded with white to whole pixels, so that a browser shows it unstretched.
+  auto whole = [s](int pixels) {
+    while (pixels * s != static_cast<int>(pixels * s))
+      ++pixels;
+    return static_cast<int>(pixels * s);
+  };
+  ASSERT_EQ(image.size(), QSize(whole(kWidth), whole(kHeight)));
   const std::vector<int> places = Places();
   auto pixelOf = [s](int device) { return static_cast<int>(std::ceil((device + 1) / s)) - 1; };
   for (int dy = 0; dy < image.height(); ++dy) {
     for (int dx = 0; dx < image.width(); ++dx) {
       const int x = pixelOf(dx), y = pixelOf(dy);
+      if (y >= kHeight) {
+        ASSERT_EQ(image.pixel(dx, dy), kWhite) << "padding row " << dy;
+        continue;
+      }
       const int place = places[y * kWidth + x];
       const QRgb c = image.pixel(dx, dy);
       const bool blank = c == kWhite || (c == kRed && (place & (kMark | kLetter))) ||

@@ -11,8 +11,23 @@
 
 namespace flange::draw {
 
+namespace {
+
+// The image is padded with white to a whole number of pixels in each
+// direction: a browser lays an image out at its device size divided by the
+// ratio, and a size that falls between its layout units makes it stretch the
+// image by a hair, doubling a row.
+int WholePixels(int pixels, double scale) {
+  while (pixels * scale != std::floor(pixels * scale)) {
+    ++pixels;
+  }
+  return static_cast<int>(pixels * scale);
+}
+
+}  // namespace
+
 PixelCanvas::PixelCanvas(int width, int height, double scale) : scale_(scale) {
-  image_ = QImage(DeviceStart(width), DeviceStart(height), QImage::Format_RGB32);
+  image_ = QImage(WholePixels(width, scale), WholePixels(height, scale), QImage::Format_RGB32);
   image_.fill(qRgb(255, 255, 255));
 }
 
