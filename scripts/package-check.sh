@@ -15,11 +15,13 @@ desktop-file-validate packaging/*.desktop
 appstreamcli validate --pedantic --no-net packaging/*.metainfo.xml
 
 echo "== a package without the dependency scan is refused"
-if bash scripts/package.sh -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=OFF 2>/tmp/package-refused.txt; then
+refusal=$(mktemp)
+trap 'rm -f "$refusal"' EXIT
+if bash scripts/package.sh -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=OFF 2>"$refusal"; then
   echo "scripts/package.sh accepted a package without Qt dependencies" >&2
   exit 1
 fi
-grep 'did not run' /tmp/package-refused.txt
+grep 'did not run' "$refusal"
 bash scripts/package.sh >/dev/null
 
 echo "== installed with apt, the program starts"
