@@ -3,9 +3,9 @@
 // refreshed from the network behind them, so a new version shows on the next
 // visit.
 'use strict';
-const STORE = 'flange-weight-1';
+const STORE = 'flange-weight-2';
 const FILES = [
-  './', 'index.html', 'style.css', 'app.js', 'flange_core.js', 'manifest.webmanifest',
+  './', 'index.html', 'manifest.webmanifest',
   'flange.png', 'flange@1.25x.png', 'flange@1.5x.png', 'flange@1.75x.png', 'flange@2x.png',
   'flange@2.5x.png', 'flange@3x.png',
   'flange_icon_24.png', 'flange_icon_48.png', 'flange_icon_256.png',
