@@ -99,6 +99,11 @@ class WindowsStreams {
     if (GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)) {
       consoleCodePage_ = GetConsoleOutputCP();
       SetConsoleOutputCP(CP_UTF8);
+      // Unbuffered, the C library may hand a console one byte at a time, and
+      // a character split between writes shows as garbage; with a buffer the
+      // labels go out whole. Messages still follow the results, as standard
+      // output is flushed before each one.
+      std::setvbuf(stdout, nullptr, _IOFBF, 64 * 1024);
     }
   }
   ~WindowsStreams() {

@@ -80,5 +80,20 @@ expect closed_input 1 "" 'flange-calc: cannot read the input: *'
 )
 expect reader_gone 1 "" 'flange-calc: cannot write the results: *'
 
+# A Command Prompt window, through a terminal: the labels read as Chinese
+# while the program writes, and the window keeps its own code page after it
+# (this Wine keeps a code page a program sets to that program, so the
+# program's putting the old one back is not seen here).
+on_console() {
+  LC_ALL=C.UTF-8 script -qec "wine cmd /c '$1'" /dev/null >"$work/screen" 2>"$work/err"
+  local status=$?
+  sed -e $'s/\x1b\[[0-9;?]*[a-zA-Z]//g' -e $'s/\r//g' "$work/screen" >"$work/out"
+  return $status
+}
+on_console chcp
+IFS= read -r -d '' code_page <"$work/out"
+on_console "Z:$(realpath "$exe" | tr / '\\') ${args[*]} & chcp"
+expect console_labels_and_code_page 0 "$labels$code_page" ""
+
 echo "wine: $passed passed, $failed failed"
 [ "$failed" = 0 ]
