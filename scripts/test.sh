@@ -11,3 +11,5 @@ cmake --build --preset release
 ctest --preset release
 # The web edition, in a real browser, against the flange-calc just built.
 bash scripts/web.sh --test
+# flange-calc.exe, cross-built for Windows and run under Wine.
+bash scripts/windows.sh
