@@ -182,24 +182,21 @@
     label.addEventListener('click', (event) => event.preventDefault());
   }
 
-  const ready = new Promise((resolve) => {
-    flangeCoreLoading.then((module) => {
-      core = module;
-      // The list's entries, in the core's material table order.
-      for (let position = 1; ; ++position) {
-        const entry = readText(core._MaterialEntry(position));
-        if (entry === '') break;
-        const [text, density] = entry.split('\n');
-        materials.push({text, density});
-        const item = document.createElement('li');
-        item.setAttribute('role', 'option');
-        item.textContent = text;
-        combList.append(item);
-      }
-      document.documentElement.dataset.ready = '';
-      performance.mark('flange-ready');
-      resolve();
-    });
+  const ready = flangeCoreLoading.then((module) => {
+    core = module;
+    // The list's entries, in the core's material table order.
+    for (let position = 1; ; ++position) {
+      const entry = readText(core._MaterialEntry(position));
+      if (entry === '') break;
+      const [text, density] = entry.split('\n');
+      materials.push({text, density});
+      const item = document.createElement('li');
+      item.setAttribute('role', 'option');
+      item.textContent = text;
+      combList.append(item);
+    }
+    document.documentElement.dataset.ready = '';
+    performance.mark('flange-ready');
   });
 
   document.getElementById('Command8').addEventListener('click', () => ready.then(() => {

@@ -8,18 +8,14 @@ import { readFileSync, writeFileSync } from 'node:fs';
 
 const [source, coreScript, coreWasm, output] = process.argv.slice(2);
 const text = (path) => readFileSync(path, 'utf8');
-const files = {
-  'style.css': text(`${source}/style.css`),
-  'app.js': text(`${source}/app.js`),
-  'flange_core.js': `var flangeCoreWasm = "${readFileSync(coreWasm).toString('base64')}";\n` +
-                    text(coreScript),
-};
-for (const [name, content] of Object.entries(files)) {
-  if (/<\/(script|style)/i.test(content)) throw new Error(`${name} would end its own element`);
-}
+// The text that goes in for a file the page names: the core's script with its
+// WebAssembly, or the file from the web folder.
 const inline = (name) => {
-  if (!(name in files)) throw new Error(`index.html names ${name}, which is not put inside the page`);
-  return files[name];
+  const content = name === 'flange_core.js'
+    ? `var flangeCoreWasm = "${readFileSync(coreWasm).toString('base64')}";\n${text(coreScript)}`
+    : text(`${source}/${name}`);
+  if (/<\/(script|style)/i.test(content)) throw new Error(`${name} would end its own element`);
+  return content;
 };
 const page = text(`${source}/index.html`)
   .replace(/<link rel="stylesheet" href="([^"]+)">/g, (_, name) => `<style>\n${inline(name)}</style>`)
